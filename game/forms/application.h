@@ -1,0 +1,51 @@
+// The event loop: forms shown modally or not, timers, DoEvents, and untrapped errors.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/forms/form.h"
+#include "game/forms/platform.h"
+#include "game/forms/random.h"
+
+namespace forms {
+
+struct Version {
+  int major = 1, minor = 0, revision = 0;
+};
+
+class Application {
+ public:
+  explicit Application(Platform& platform, Version version = {});
+  ~Application();
+
+  // Shows the start-up form and runs until no form is loaded. Returns the exit code:
+  // 0, or 1 after an untrapped error was shown in the runtime's message box.
+  int Run(Form& startup);
+
+  void Show(Form& form);       // loads it if needed and shows it; returns at once
+  void ShowModal(Form& form);  // returns when the form unloads; forms below get no input
+  void Unload(Form& form);
+  void DoEvents();  // handles the waiting events and due timers, then returns
+
+  std::string Path();  // the application folder, without a trailing separator
+  const Version& AppVersion() const { return version_; }
+  void Randomize();  // reseeds from the platform's timer
+  float Rnd() { return random_.Next(); }
+  Random& Rng() { return random_; }
+  int TwipsPerPixel() { return twips_per_pixel_; }
+  Platform& Host() { return platform_; }
+  // Starts a program by path; throws RuntimeError (file not found) when it cannot.
+  void StartProgram(const std::string& path, int window_style);
+
+ private:
+  // (private members are the implementation's)
+  Platform& platform_;
+  Version version_;
+  Random random_;
+  int twips_per_pixel_;
+  std::vector<Form*> loaded_;      // in load order
+  std::vector<Form*> modal_stack_;  // forms shown modally, innermost last
+};
+
+}  // namespace forms

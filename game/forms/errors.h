@@ -1,0 +1,43 @@
+// Run-time errors of the forms runtime and the helper that passes over a failing statement.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace forms {
+
+// Error numbers as the game's runtime reports them.
+enum class ErrorCode {
+  kOverflow = 6,
+  kFileNotFound = 53,
+  kInvalidPicture = 481,
+  kControlNotFound = 730,
+  kNameInUse = 727,
+};
+
+class RuntimeError : public std::runtime_error {
+ public:
+  RuntimeError(ErrorCode code, const std::string& description, std::string file = {});
+  ErrorCode Code() const { return code_; }
+  const std::string& File() const { return file_; }  // the file the error is about, if any
+  // The text of the runtime's error box: names the error and the file.
+  std::string BoxText() const;
+
+ private:
+  ErrorCode code_;
+  std::string file_;
+};
+
+[[noreturn]] void ThrowFileNotFound(const std::string& path);
+[[noreturn]] void ThrowOverflow();
+
+// Runs one statement; a run-time error in it is passed over without a word.
+template <class Statement>
+void PassOver(Statement&& statement) {
+  try {
+    statement();
+  } catch (const RuntimeError&) {
+  }
+}
+
+}  // namespace forms

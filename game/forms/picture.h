@@ -1,0 +1,33 @@
+// Decoded pictures (JPEG and ICO) and the case-insensitive file look-up of the game's assets.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+class Picture {
+ public:
+  Picture(int width, int height, std::vector<std::uint32_t> argb);
+  int Width() const { return width_; }    // pixels
+  int Height() const { return height_; }  // pixels
+  // Row-major 0xAARRGGBB pixels; JPEG pictures are fully opaque.
+  const std::vector<std::uint32_t>& Pixels() const { return argb_; }
+
+ private:
+  int width_, height_;
+  std::vector<std::uint32_t> argb_;
+};
+
+using PictureRef = std::shared_ptr<const Picture>;
+
+// Loads a JPEG or ICO file. '\' and '/' both separate folders and letter case is ignored,
+// on every platform. Throws RuntimeError (file not found, invalid picture) naming the file.
+PictureRef LoadPicture(const std::string& path);
+
+// The existing file that path names when letter case is ignored; empty when there is none.
+std::string ResolvePath(const std::string& path);
+
+}  // namespace forms
