@@ -1,6 +1,7 @@
 // Decoded pictures (JPEG and ICO) and the case-insensitive file look-up of the game's assets.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,6 +27,9 @@ using PictureRef = std::shared_ptr<const Picture>;
 // Loads a JPEG or ICO file. '\' and '/' both separate folders and letter case is ignored,
 // on every platform. Throws RuntimeError (file not found, invalid picture) naming the file.
 PictureRef LoadPicture(const std::string& path);
+
+// Decodes a JPEG or ICO image held in memory (pictures built into the game).
+PictureRef DecodePicture(const unsigned char* bytes, std::size_t size, const std::string& name);
 
 // The existing file that path names when letter case is ignored; empty when there is none.
 std::string ResolvePath(const std::string& path);

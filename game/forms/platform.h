@@ -72,6 +72,8 @@ class Platform {
   virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
   // Starts a program by path; false when it cannot be started (for example a missing file).
   virtual bool StartProgram(const std::string& path, int window_style) = 0;
+  // Whether the game runs the companion key blocker beside it (Windows only).
+  virtual bool UsesCompanion() = 0;
   // Executable names of the running processes; nullopt when the snapshot cannot be taken.
   virtual std::optional<std::vector<std::string>> ListProcesses() = 0;
   // The game's own keyboard lockdown; returns a handle, 0 when it cannot be installed.

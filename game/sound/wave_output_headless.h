@@ -1,0 +1,26 @@
+// The headless sound output: records what would be played, for tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/sound/wave_output.h"
+
+namespace sound {
+
+class HeadlessWaveOutput : public WaveOutput {
+ public:
+  struct Play {
+    std::string path;
+    bool asynchronous;
+  };
+  void Play(const std::string& path, bool asynchronous) override;
+  void Stop() override { ++stops; }
+  int DeviceCount() override { return devices; }
+
+  std::vector<struct Play> plays;  // every play asked for, in order
+  int stops = 0;
+  int devices = 1;
+};
+
+}  // namespace sound
