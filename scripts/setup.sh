@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only when some are missing.
+#   setup.sh game     what building and playing the Linux game needs
+#   setup.sh all      also the Windows cross-compiler, Wine and the X tools the tests use
+set -euo pipefail
+
+game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libstb-dev fonts-liberation2
+  libgtest-dev libgmock-dev libbenchmark-dev)
+test_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 xvfb xauth
+  xdotool x11-apps x11-utils imagemagick)
+
+wanted=("${game_packages[@]}")
+[ "${1:-game}" = all ] && wanted+=("${test_packages[@]}")
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}. Run this script as root, or install them first." >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds everything (Linux game, tests and benchmarks; Windows programs) and runs every test:
+# native unit and scenario tests with sanitizers, the SDL smoke tests under Xvfb, and the
+# Windows programs under Wine inside Xvfb.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh all || exit 1
+
+jobs=$(nproc)
+build() {
+  cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$jobs"
+}
+build linux-asan || exit 1
+build linux || exit 1
+build windows || exit 1
+
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+status=0
+ctest --test-dir build/linux-asan --output-on-failure -j "$jobs" 2>&1 | tee "$logs/native.log"
+[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+bash tests/wine/with_wine.sh ctest --test-dir build/windows -L wine --output-on-failure 2>&1 |
+  tee "$logs/wine.log"
+[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+
+# One closing line over both runs.
+passed=0
+failed=0
+for log in "$logs"/*.log; do
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  [ -n "$line" ] || { status=1; continue; }
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+done
+echo
+echo "$passed passed, $failed failed"
+exit $status
