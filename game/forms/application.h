@@ -18,6 +18,8 @@ class Application {
  public:
   explicit Application(Platform& platform, Version version = {});
   ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
 
   // Shows the start-up form and runs until no form is loaded. Returns the exit code:
   // 0, or 1 after an untrapped error was shown in the runtime's message box.
@@ -38,13 +40,38 @@ class Application {
   // Starts a program by path; throws RuntimeError (file not found) when it cannot.
   void StartProgram(const std::string& path, int window_style);
 
+  // Runtime internals, for forms.
+  void UpdateCursor(Form& form);  // after the mouse icon or pointer changed
+  void Forget(Form& form);        // a loaded form is being destroyed
+  const std::vector<Form*>& LoadedForms() const { return loaded_; }
+
  private:
-  // (private members are the implementation's)
+  void Load(Form& form);
+  void OpenWindow(Form& form);
+  void Release(Form& form);  // destroys window and controls without the unload event
+  int Fail(const std::string& box_text);
+  void LoopTurn();
+
+  // Events (application_input.cpp).
+  void Dispatch(const Event& event);
+  Form* FormOf(WindowId window) const;
+  Form* TopModal() const;
+  bool TakesInput(const Form& form) const;
+  void MouseDown(Form& form, const Event& event);
+  void MouseUp(Form& form, const Event& event);
+  void MouseMove(Form& form, const Event& event);
+  void Resized(Form& form, int width, int height);
+
+  // Timers and drawing (application_timers.cpp, application_render.cpp).
+  double NextDeadline() const;
+  void FireDueTimers();
+  void Render();
+
   Platform& platform_;
   Version version_;
   Random random_;
   int twips_per_pixel_;
-  std::vector<Form*> loaded_;      // in load order
+  std::vector<Form*> loaded_;       // in load order
   std::vector<Form*> modal_stack_;  // forms shown modally, innermost last
 };
 

@@ -53,18 +53,25 @@ class Control {
 
   // Runtime internals: pixel rectangle relative to the form's client area, drawing.
   PixelRect BoundsOnForm() const;
+  PixelRect BoundsPx() const { return {left_px_, top_px_, width_px_, height_px_}; }  // in parent
   virtual void Paint(Canvas& canvas, const PixelRect& clip) = 0;
   virtual bool TakesMouse() const { return true; }
+  // Expires when the control is destroyed: the runtime checks it after calling a handler,
+  // which may have removed the control or unloaded its form.
+  std::weak_ptr<const bool> AliveToken() const { return alive_; }
 
  protected:
   void Invalidate();  // marks the control's area for repainting
+  int TwipsPerPixel() const;
 
  private:
+  void SetPixels(int& field, float twips, bool size);
   Form& form_;
   std::string name_;
   Container* parent_;
   int left_px_ = 0, top_px_ = 0, width_px_ = 0, height_px_ = 0;
   bool visible_ = true;
+  std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 // A control that holds other controls (the form's client area, a frame).
@@ -74,6 +81,7 @@ class Container {
   const std::vector<Control*>& Children() const { return children_; }
   void AddChild(Control* child) { children_.push_back(child); }
   void RemoveChild(Control* child);
+  void ClearChildren() { children_.clear(); }
 
  private:
   std::vector<Control*> children_;  // z-order: later children are drawn on top

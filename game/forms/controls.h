@@ -1,7 +1,10 @@
-// The control kinds the game's screens use: image, label, command button, frame, picture box, timer.
+// The control kinds the game's screens use: image, label, command button, frame, picture box,
+// timer.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/forms/control.h"
 #include "game/forms/picture.h"
@@ -16,15 +19,22 @@ class Image : public Control {
   void SetPicture(PictureRef picture);
   bool Stretch() const { return stretch_; }
   void SetStretch(bool stretch);
-  void SetBorderStyle(int style);  // 0 none, 1 fixed single
+  void SetBorderStyle(int style);      // 0 none, 1 fixed single
   void SetAppearance(int appearance);  // 0 flat, 1 3D
   void Paint(Canvas& canvas, const PixelRect& clip) override;
 
  private:
+  const std::vector<std::uint32_t>& Scaled(int width, int height);
+  void DrawPixels(Canvas& canvas, const PixelRect& clip, const std::uint32_t* pixels, int x, int y,
+                  int width, int height) const;
   PictureRef picture_;
   bool stretch_ = false;
   int border_style_ = 0;
   int appearance_ = 0;
+  // The picture scaled to the control's size, kept so that a redraw is a copy.
+  PictureRef scaled_source_;
+  int scaled_width_ = 0, scaled_height_ = 0;
+  std::vector<std::uint32_t> scaled_;
 };
 
 enum class Alignment { kLeft, kRight, kCentre };
@@ -49,6 +59,7 @@ class Label : public Control {
 
  private:
   void FitToText();
+  float PixelSize() const;  // the em height in pixels
   std::string caption_;
   float font_size_ = 8.25f;
   Alignment alignment_ = Alignment::kLeft;
@@ -66,9 +77,11 @@ class CommandButton : public Control {
   void SetCaption(std::string caption);
   void SetFontSize(float points);
   void SetPressed(bool pressed);  // runtime: the sunken look while a mouse button holds it
+  bool Pressed() const { return pressed_; }
   void Paint(Canvas& canvas, const PixelRect& clip) override;
 
  private:
+  void PaintBevel(Canvas& canvas, const PixelRect& box, const PixelRect& clip) const;
   std::string caption_;
   float font_size_ = 8.25f;
   bool pressed_ = false;
@@ -93,7 +106,7 @@ class PictureBox : public Control {
   PictureBox(Form& form, std::string name, Container* parent);
   ~PictureBox() override;
   Color BackColor() const { return back_color_; }
-  void SetBackColor(Color color);  // erases every drawing
+  void SetBackColor(Color color);                // erases every drawing
   int DrawWidth() const { return draw_width_; }  // pixels
   void SetDrawWidth(int pixels);
   // One filled round dot of the draw width centred at (x, y) twips, clipped to the box.
@@ -112,7 +125,7 @@ class PictureBox : public Control {
 // starts while the previous tick of the same timer still runs; a tick due meanwhile is dropped.
 class Timer : public Control {
  public:
-  Timer(Form& form, std::string name);
+  Timer(Form& form, std::string name, Container* parent = nullptr);
   int Interval() const { return interval_ms_; }
   void SetInterval(int ms);
   bool Enabled() const { return enabled_; }
@@ -121,11 +134,12 @@ class Timer : public Control {
   void Paint(Canvas&, const PixelRect&) override {}
   bool TakesMouse() const override { return false; }
 
-  // Runtime internals.
+  // Runtime internals: the next tick's time (platform clock, ms) and whether a tick runs.
   double next_due_ms = 0;
   bool ticking = false;
 
  private:
+  void Restart();
   int interval_ms_ = 0;
   bool enabled_ = false;
 };

@@ -48,7 +48,7 @@ class Form : public Container {
   // The layout flag: while false, the form is not presented.
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
-  void Show();    // an ordinary non-modal show of the form itself
+  void Show();    // an ordinary non-modal show of the form itself (sets Visible)
   void Unload();  // destroys window and controls; the form object and its members stay
 
   // Controls by name. Get throws RuntimeError (control not found) for a missing name.
@@ -77,6 +77,7 @@ class Form : public Container {
  private:
   friend class Application;
   Control& Adopt(std::unique_ptr<Control> control);
+  void DestroyControls();
 
   Application& app_;
   bool loaded_ = false;
@@ -97,7 +98,9 @@ class Form : public Container {
   std::vector<PixelRect> dirty;
   std::vector<std::unique_ptr<Control>> controls;  // every control, any depth
   Control* mouse_capture = nullptr;
+  int mouse_buttons = 0;  // buttons held since the capturing mouse down
   void Invalidate(const PixelRect& rect);
+  void InvalidateAll() { Invalidate({0, 0, width_px, height_px}); }
 };
 
 template <class T>

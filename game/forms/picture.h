@@ -16,10 +16,12 @@ class Picture {
   int Height() const { return height_; }  // pixels
   // Row-major 0xAARRGGBB pixels; JPEG pictures are fully opaque.
   const std::vector<std::uint32_t>& Pixels() const { return argb_; }
+  bool Opaque() const { return opaque_; }  // every alpha is 255: drawn by plain copies
 
  private:
   int width_, height_;
   std::vector<std::uint32_t> argb_;
+  bool opaque_ = true;
 };
 
 using PictureRef = std::shared_ptr<const Picture>;
@@ -33,5 +35,8 @@ PictureRef DecodePicture(const unsigned char* bytes, std::size_t size, const std
 
 // The existing file that path names when letter case is ignored; empty when there is none.
 std::string ResolvePath(const std::string& path);
+
+// The whole content of a file found by ResolvePath; throws RuntimeError (file not found).
+std::vector<unsigned char> ReadFileBytes(const std::string& path);
 
 }  // namespace forms

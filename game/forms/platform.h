@@ -20,7 +20,12 @@ using WindowId = int;  // 0 means no window
 struct PixelRect {
   int x = 0, y = 0, w = 0, h = 0;  // pixels
   bool Empty() const { return w <= 0 || h <= 0; }
+  bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
 };
+
+// The overlap of two rectangles (empty when they do not meet) and their bounding box.
+PixelRect Intersect(const PixelRect& a, const PixelRect& b);
+PixelRect Union(const PixelRect& a, const PixelRect& b);
 
 // A native event translated once into the Windows vocabulary: VK codes, shift state
 // (1 Shift, 2 Ctrl, 4 Alt), WM_CHAR characters, mouse buttons (1 left, 2 right, 4 middle).
@@ -28,11 +33,11 @@ struct Event {
   enum class Kind { kKeyDown, kKeyUp, kChar, kMouseDown, kMouseUp, kMouseMove, kExpose, kResize };
   Kind kind = Kind::kExpose;
   WindowId window = 0;
-  int key = 0;     // VK code (key events)
-  int shift = 0;   // shift state at the event (key and mouse events)
-  int ch = 0;      // character code (kChar), ANSI
-  int button = 0;  // mouse button of a down/up; buttons held (kMouseMove)
-  int x = 0, y = 0;  // pixels, relative to the window's client area
+  int key = 0;       // VK code (key events)
+  int shift = 0;     // shift state at the event (key and mouse events)
+  int ch = 0;        // character code (kChar), ANSI
+  int button = 0;    // mouse button of a down/up; buttons held (kMouseMove)
+  int x = 0, y = 0;  // pixels, relative to the window's client area; kResize: the new client size
 };
 
 struct WindowSpec {
@@ -57,14 +62,16 @@ class Platform {
   virtual WindowId CreateWindow(const WindowSpec& spec) = 0;
   virtual void DestroyWindow(WindowId window) = 0;
   virtual void ShowWindow(WindowId window, bool visible) = 0;
-  virtual void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) = 0;
+  virtual void Present(WindowId window, const Canvas& canvas,
+                       const std::vector<PixelRect>& dirty) = 0;
   // cursor == nullptr restores the default arrow. Icons are used with their centre as hot spot.
   virtual void SetCursor(WindowId window, const Picture* cursor) = 0;
 
   // Events and time. WaitEvent blocks until an event arrives or the deadline (NowMs scale)
-  // passes; it returns false on the deadline. A deadline at or before now never blocks.
+  // passes; it returns false on the deadline. A deadline at or before now never blocks;
+  // an infinite deadline waits for the next event.
   virtual bool WaitEvent(Event& event, double deadline_ms) = 0;
-  virtual double NowMs() = 0;           // monotonic milliseconds
+  virtual double NowMs() = 0;                 // monotonic milliseconds
   virtual double SecondsSinceMidnight() = 0;  // the "system timer" the game reseeds from
 
   // Services.

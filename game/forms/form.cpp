@@ -1,0 +1,147 @@
+// Form: window properties, the named controls, run-time additions and removals, repaint areas.
+#include "game/forms/form.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "game/forms/application.h"
+
+namespace forms {
+namespace {
+
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// Whether control lies inside ancestor (a frame), at any depth.
+bool IsInside(const Control* control, const Control* ancestor) {
+  for (Container* p = control->Parent(); p != nullptr;) {
+    auto* c = dynamic_cast<Control*>(p);
+    if (c == nullptr) return false;
+    if (c == ancestor) return true;
+    p = c->Parent();
+  }
+  return false;
+}
+
+constexpr std::size_t kMaxDirtyRects = 16;
+
+}  // namespace
+
+Form::Form(Application& app) : app_(app) {}
+
+Form::~Form() {
+  if (loaded_) app_.Forget(*this);
+}
+
+void Form::SetClientSize(float width_twips, float height_twips) {
+  client_width_twips_ = width_twips;
+  client_height_twips_ = height_twips;
+}
+
+void Form::SetBackColor(Color color) {
+  back_color_ = color;
+  InvalidateAll();
+}
+
+void Form::SetMouseIcon(PictureRef icon) {
+  mouse_icon_ = std::move(icon);
+  app_.UpdateCursor(*this);
+}
+
+void Form::SetMousePointer(int pointer) {
+  mouse_pointer_ = pointer;
+  app_.UpdateCursor(*this);
+}
+
+float Form::Width() const {
+  return static_cast<float>(width_px * app_.TwipsPerPixel());
+}
+float Form::Height() const {
+  return static_cast<float>(height_px * app_.TwipsPerPixel());
+}
+
+void Form::SetVisible(bool visible) {
+  visible_ = visible;
+}
+void Form::Show() {
+  app_.Show(*this);
+}
+void Form::Unload() {
+  app_.Unload(*this);
+}
+
+Control* Form::Find(const std::string& name) const {
+  for (const auto& control : controls) {
+    if (SameName(control->Name(), name)) return control.get();
+  }
+  return nullptr;
+}
+
+Control& Form::Adopt(std::unique_ptr<Control> control) {
+  if (Find(control->Name()) != nullptr) {
+    throw RuntimeError(ErrorCode::kNameInUse, "Name already in use: " + control->Name());
+  }
+  control->Parent()->AddChild(control.get());
+  controls.push_back(std::move(control));
+  return *controls.back();
+}
+
+Image& Form::AddImage(const std::string& name, Container* parent) {
+  Image& image = Add<Image>(name, parent);
+  image.SetVisible(false);
+  return image;
+}
+
+void Form::Remove(const std::string& name) {
+  Control* doomed = Find(name);
+  if (doomed == nullptr) {
+    throw RuntimeError(ErrorCode::kControlNotFound, "Control not found: " + name);
+  }
+  doomed->SetVisible(false);  // repaints the area it covered
+  auto gone = [doomed](const std::unique_ptr<Control>& c) {
+    return c.get() == doomed || IsInside(c.get(), doomed);
+  };
+  for (const auto& c : controls) {
+    if (!gone(c)) continue;
+    c->Parent()->RemoveChild(c.get());
+    if (mouse_capture == c.get()) mouse_capture = nullptr;
+  }
+  // Destroyed from the innermost outwards, so no control outlives the frame it names as parent.
+  std::stable_partition(controls.begin(), controls.end(),
+                        [&](const std::unique_ptr<Control>& c) { return !gone(c); });
+  while (!controls.empty() && gone(controls.back())) controls.pop_back();
+}
+
+void Form::DestroyControls() {
+  mouse_capture = nullptr;
+  mouse_buttons = 0;
+  while (!controls.empty()) controls.pop_back();  // last added first: children before frames
+  ClearChildren();
+}
+
+void Form::Invalidate(const PixelRect& rect) {
+  if (!canvas) return;
+  PixelRect r = Intersect(rect, canvas->Bounds());
+  if (r.Empty()) return;
+  // Overlapping areas merge, so the list stays short and no pixel is presented twice.
+  for (auto it = dirty.begin(); it != dirty.end();) {
+    if (!Intersect(*it, r).Empty()) {
+      r = Union(*it, r);
+      it = dirty.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  dirty.push_back(r);
+  if (dirty.size() > kMaxDirtyRects) {
+    PixelRect all{};
+    for (const PixelRect& d : dirty) all = Union(all, d);
+    dirty.assign(1, all);
+  }
+}
+
+}  // namespace forms

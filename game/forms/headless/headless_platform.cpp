@@ -1,0 +1,163 @@
+// The headless platform: a virtual clock handed between the program's thread and the test's.
+#include "game/forms/headless/headless_platform.h"
+
+#include <algorithm>
+
+#include "game/forms/canvas.h"
+#include "game/forms/picture.h"
+
+namespace forms {
+
+HeadlessPlatform::HeadlessPlatform(int width_px, int height_px, int twips_per_pixel)
+    : width_(width_px), height_(height_px), twips_per_pixel_(twips_per_pixel) {}
+
+const HeadlessPlatform::WindowRecord* HeadlessPlatform::Window(WindowId window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+WindowId HeadlessPlatform::ActiveWindow() const {
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    if (it->second.alive) return it->first;
+  }
+  return 0;
+}
+
+WindowId HeadlessPlatform::CreateWindow(const WindowSpec& spec) {
+  const WindowId id = next_window_++;
+  windows_[id].spec = spec;
+  return id;
+}
+
+void HeadlessPlatform::DestroyWindow(WindowId window) {
+  auto it = windows_.find(window);
+  if (it != windows_.end()) it->second.alive = false;
+}
+
+void HeadlessPlatform::ShowWindow(WindowId window, bool visible) {
+  auto it = windows_.find(window);
+  if (it != windows_.end()) it->second.visible = visible;
+}
+
+void HeadlessPlatform::Present(WindowId window, const Canvas&,
+                               const std::vector<PixelRect>& dirty) {
+  ++presents;
+  for (const PixelRect& r : dirty) presented_pixels += static_cast<long long>(r.w) * r.h;
+  last_present = dirty;
+  auto it = windows_.find(window);
+  if (it != windows_.end()) ++it->second.presents;
+}
+
+void HeadlessPlatform::SetCursor(WindowId window, const Picture* cursor) {
+  auto it = windows_.find(window);
+  if (it != windows_.end()) it->second.cursor = cursor;
+}
+
+void HeadlessPlatform::MessageBox(const std::string& caption, const std::string& text) {
+  message_boxes.push_back({caption, text});
+}
+
+bool HeadlessPlatform::StartProgram(const std::string& path, int window_style) {
+  if (programs_must_exist && ResolvePath(path).empty()) return false;
+  started_programs.push_back({path, window_style});
+  return true;
+}
+
+std::intptr_t HeadlessPlatform::InstallKeyboardHook() {
+  if (!hook_available) return 0;
+  hook_installs.push_back(next_hook_);
+  return next_hook_++;
+}
+
+void HeadlessPlatform::RemoveKeyboardHook(std::intptr_t handle) {
+  hook_removals.push_back(handle);
+}
+
+double HeadlessPlatform::NowMs() {
+  std::lock_guard lock(mutex_);
+  return now_ms_;
+}
+
+double HeadlessPlatform::VirtualNowMs() {
+  return NowMs();
+}
+
+void HeadlessPlatform::Spend(double ms) {
+  std::lock_guard lock(mutex_);
+  now_ms_ += std::max(ms, 0.0);
+  allowed_ms_ = std::max(allowed_ms_, now_ms_);
+}
+
+double HeadlessPlatform::SecondsSinceMidnight() {
+  return clock_start_seconds + NowMs() / 1000.0;
+}
+
+bool HeadlessPlatform::WaitEvent(Event& event, double deadline_ms) {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    if (shutdown_) throw HeadlessShutdown{};
+    if (!queue_.empty()) {
+      event = queue_.front();
+      queue_.pop_front();
+      return true;
+    }
+    if (deadline_ms <= now_ms_) return false;
+    if (deadline_ms <= allowed_ms_) {
+      now_ms_ = deadline_ms;
+      return false;
+    }
+    // Nothing to do before the allowed time ends: time runs up to it and the test goes on.
+    now_ms_ = std::max(now_ms_, allowed_ms_);
+    idle_ = true;
+    test_wake_.notify_all();
+    ui_wake_.wait(lock, [&] { return !idle_; });
+  }
+}
+
+void HeadlessPlatform::Post(const Event& event) {
+  {
+    std::lock_guard lock(mutex_);
+    queue_.push_back(event);
+    idle_ = false;
+  }
+  ui_wake_.notify_all();
+}
+
+void HeadlessPlatform::Push(const Event& event) {
+  Post(event);
+  WaitIdle();
+}
+
+void HeadlessPlatform::Advance(double ms) {
+  {
+    std::lock_guard lock(mutex_);
+    allowed_ms_ = std::max(allowed_ms_, now_ms_) + std::max(ms, 0.0);
+    idle_ = false;
+  }
+  ui_wake_.notify_all();
+  WaitIdle();
+}
+
+void HeadlessPlatform::WaitIdle() {
+  std::unique_lock lock(mutex_);
+  test_wake_.wait(lock, [&] { return idle_ || finished_; });
+}
+
+void HeadlessPlatform::Shutdown() {
+  {
+    std::lock_guard lock(mutex_);
+    shutdown_ = true;
+    idle_ = false;
+  }
+  ui_wake_.notify_all();
+}
+
+void HeadlessPlatform::MarkFinished() {
+  {
+    std::lock_guard lock(mutex_);
+    finished_ = true;
+  }
+  test_wake_.notify_all();
+}
+
+}  // namespace forms

@@ -1,0 +1,108 @@
+// The headless platform for tests: no windows, a virtual clock, scripted input, recorded services.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/forms/platform.h"
+#include "game/sound/wave_output_headless.h"
+
+namespace forms {
+
+// Thrown from WaitEvent when the test harness ends the run; not an error of the program, so
+// no handler traps it and Application::Run lets it pass.
+struct HeadlessShutdown {};
+
+class HeadlessPlatform : public Platform {
+ public:
+  HeadlessPlatform(int width_px = 1024, int height_px = 768, int twips_per_pixel = 15);
+
+  // What the program did, for tests to read while the program waits for input.
+  struct MessageBoxRecord {
+    std::string caption, text;
+  };
+  struct ProgramStart {
+    std::string path;
+    int style;
+  };
+  struct WindowRecord {
+    WindowSpec spec;
+    bool visible = false;
+    bool alive = true;
+    const Picture* cursor = nullptr;  // identity only: the form keeps the picture
+    int presents = 0;
+  };
+  std::vector<MessageBoxRecord> message_boxes;
+  std::vector<ProgramStart> started_programs;  // the starts that succeeded
+  std::vector<std::intptr_t> hook_installs;    // handles given out
+  std::vector<std::intptr_t> hook_removals;
+  sound::HeadlessWaveOutput sound;
+  long long presents = 0;
+  long long presented_pixels = 0;
+  std::vector<PixelRect> last_present;  // the areas of the latest present
+
+  // Settings, before the program starts.
+  std::optional<std::vector<std::string>> processes = std::vector<std::string>{};
+  bool uses_companion = true;
+  bool hook_available = true;
+  bool programs_must_exist = true;  // StartProgram fails for a path that names no file
+  std::string app_folder;
+  double clock_start_seconds = 36000.0;  // seconds since midnight at virtual time 0
+
+  const WindowRecord* Window(WindowId window) const;
+  WindowId ActiveWindow() const;  // the newest window still open: where keys go
+
+  // The harness side: called from the test thread.
+  void Push(const Event& event);  // queues input and returns when the program is idle
+  void Post(const Event& event);  // queues input and returns at once (either thread)
+  void Advance(double ms);        // lets virtual time pass; returns when the program is idle
+  void WaitIdle();
+  void Shutdown();      // makes the waiting program leave its loop (HeadlessShutdown)
+  void MarkFinished();  // the program's thread has ended
+  double VirtualNowMs();
+  // From the program's thread: a handler that takes this long (time jumps ahead at once).
+  void Spend(double ms);
+
+  // Platform.
+  PixelRect DisplayBounds() override { return {0, 0, width_, height_}; }
+  int TwipsPerPixel() override { return twips_per_pixel_; }
+  WindowId CreateWindow(const WindowSpec& spec) override;
+  void DestroyWindow(WindowId window) override;
+  void ShowWindow(WindowId window, bool visible) override;
+  void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
+  void SetCursor(WindowId window, const Picture* cursor) override;
+  bool WaitEvent(Event& event, double deadline_ms) override;
+  double NowMs() override;
+  double SecondsSinceMidnight() override;
+  std::string AppFolder() override { return app_folder; }
+  void MessageBox(const std::string& caption, const std::string& text) override;
+  bool StartProgram(const std::string& path, int window_style) override;
+  bool UsesCompanion() override { return uses_companion; }
+  std::optional<std::vector<std::string>> ListProcesses() override { return processes; }
+  std::intptr_t InstallKeyboardHook() override;
+  void RemoveKeyboardHook(std::intptr_t handle) override;
+  sound::WaveOutput& Sound() override { return sound; }
+
+ private:
+  int width_, height_, twips_per_pixel_;
+  std::map<WindowId, WindowRecord> windows_;
+  WindowId next_window_ = 1;
+  std::intptr_t next_hook_ = 0x1000;
+
+  std::mutex mutex_;
+  std::condition_variable ui_wake_, test_wake_;
+  std::deque<Event> queue_;
+  double now_ms_ = 0;      // virtual time
+  double allowed_ms_ = 0;  // how far the test lets time run
+  bool idle_ = false;      // the program waits for input or time
+  bool finished_ = false;
+  bool shutdown_ = false;
+};
+
+}  // namespace forms

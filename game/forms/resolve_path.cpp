@@ -1,0 +1,86 @@
+// File look-up that ignores letter case and takes '\' and '/' alike, on every platform.
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "game/forms/errors.h"
+#include "game/forms/picture.h"
+
+namespace forms {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The entry of folder whose name matches name when case is ignored; empty when none does.
+fs::path FindEntry(const fs::path& folder, const std::string& name) {
+  std::error_code error;
+  if (fs::exists(folder / name, error)) return folder / name;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (SameIgnoringCase(it->path().filename().string(), name)) return it->path();
+  }
+  return {};
+}
+
+std::vector<std::string> SplitComponents(const std::string& path) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : path) {
+    if (c == '\\' || c == '/') {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (!part.empty()) parts.push_back(part);
+  return parts;
+}
+
+}  // namespace
+
+std::string ResolvePath(const std::string& path) {
+  if (path.empty()) return {};
+  std::error_code error;
+  if (path.find('\\') == std::string::npos && fs::exists(path, error)) return path;
+  std::vector<std::string> parts = SplitComponents(path);
+  fs::path current = (path[0] == '\\' || path[0] == '/') ? fs::path("/") : fs::path(".");
+  std::size_t first = 0;
+  if (!parts.empty() && parts[0].size() == 2 && parts[0][1] == ':') {  // a drive: "C:"
+    current = fs::path(parts[0] + "/");
+    first = 1;
+  }
+  for (std::size_t i = first; i < parts.size(); ++i) {
+    if (parts[i] == "." || parts[i] == "..") {
+      current /= parts[i];
+      continue;
+    }
+    current = FindEntry(current, parts[i]);
+    if (current.empty()) return {};
+  }
+  if (current == fs::path(".")) return {};
+  return current.string();
+}
+
+std::vector<unsigned char> ReadFileBytes(const std::string& path) {
+  const std::string found = ResolvePath(path);
+  std::error_code error;
+  if (found.empty() || !fs::is_regular_file(found, error)) ThrowFileNotFound(path);
+  std::ifstream in(found, std::ios::binary);
+  if (!in) ThrowFileNotFound(path);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace forms

@@ -1,0 +1,133 @@
+// Forms' lives: load, modal shows, unload keeping state, controls added and removed at run time.
+#include <gtest/gtest.h>
+
+#include "tests/forms/script_form.h"
+#include "tests/support/scenario.h"
+
+namespace {
+
+using formtest::ScriptForm;
+
+// A menu with one button opening a modal screen that has an exit button.
+struct MenuAndScreen {
+  explicit MenuAndScreen(wobtest::Scenario& s)
+      : menu(s.Make<ScriptForm>()), screen(s.Make<ScriptForm>()) {
+    menu.design = [this](ScriptForm& f) {
+      auto& open = f.AddControl<forms::Image>("cmdOpen");
+      open.SetWidth(1500);
+      open.SetHeight(1500);
+      open.on_mouse_up = [this](const forms::MouseArgs&) {
+        menu.App().ShowModal(screen);
+        modal_returned = true;
+      };
+    };
+    screen.design = [this](ScriptForm& f) {
+      auto& exit = f.AddControl<forms::CommandButton>("cmdExit");
+      exit.SetTop(3000);
+      exit.SetWidth(1500);
+      exit.SetHeight(600);
+      exit.on_mouse_up = [this](const forms::MouseArgs&) { screen.Unload(); };
+    };
+  }
+  ScriptForm& menu;
+  ScriptForm& screen;
+  bool modal_returned = false;
+};
+
+TEST(Lifecycle, ModalScreenStarvesTheFormBelowUntilItUnloads) {
+  wobtest::Scenario s;
+  MenuAndScreen forms(s);
+  s.Start(forms.menu);
+  s.Click(forms.menu.Get<forms::Image>("cmdOpen"));
+  ASSERT_TRUE(forms.screen.Loaded());
+  EXPECT_FALSE(forms.modal_returned);
+
+  forms.menu.log.clear();
+  s.Click(forms.menu.Get<forms::Image>("cmdOpen"));  // below the modal screen: dropped
+  s.Press('A', 'a');
+  EXPECT_EQ(forms.menu.log, "");
+  EXPECT_EQ(forms.screen.log, "DLRKP");
+
+  s.Click(forms.screen.Get<forms::CommandButton>("cmdExit"));
+  EXPECT_FALSE(forms.screen.Loaded());
+  EXPECT_TRUE(forms.modal_returned);
+  s.Press('B', 'b');
+  EXPECT_EQ(forms.menu.log, "KP");
+  EXPECT_FALSE(s.Finished());
+}
+
+TEST(Lifecycle, UnloadKeepsTheFormObjectAndAReloadDesignsAndLoadsAgain) {
+  wobtest::Scenario s;
+  MenuAndScreen forms(s);
+  int opened = 0;
+  forms.screen.load = [&](ScriptForm& f) {
+    ++opened;
+    f.AddImage("extra" + std::to_string(opened), nullptr);
+  };
+  s.Start(forms.menu);
+  for (int i = 0; i < 2; ++i) {
+    s.Click(forms.menu.Get<forms::Image>("cmdOpen"));
+    s.Click(forms.screen.Get<forms::CommandButton>("cmdExit"));
+  }
+  EXPECT_EQ(opened, 2);  // the member outlived the first unload
+  EXPECT_EQ(forms.screen.log, "DLRUDLRU");
+  EXPECT_EQ(forms.screen.window, 0);
+  EXPECT_TRUE(forms.screen.controls.empty());
+  s.Click(forms.menu.Get<forms::Image>("cmdOpen"));
+  EXPECT_EQ(forms.screen.Find("extra1"), nullptr);  // run-time controls went with the unload
+  EXPECT_NE(forms.screen.Find("extra3"), nullptr);
+}
+
+TEST(Lifecycle, ExitButtonUnloadingTheLastFormEndsTheRun) {
+  wobtest::Scenario s;
+  MenuAndScreen forms(s);
+  s.Start(forms.screen);
+  s.Click(forms.screen.Get<forms::CommandButton>("cmdExit"));
+  EXPECT_TRUE(s.Finished());
+  EXPECT_EQ(s.ExitCode(), 0);
+  EXPECT_TRUE(s.Platform().message_boxes.empty());
+}
+
+TEST(Lifecycle, RunTimeControlsAreFoundAndRemovedByName) {
+  wobtest::Scenario s;
+  auto& form = s.Make<ScriptForm>();
+  s.Start(form);
+  auto& frame = form.AddControl<forms::Frame>("Frame1");
+  forms::Image& img = form.AddImage("cmd7Img", &frame);
+  EXPECT_FALSE(img.Visible());
+  EXPECT_EQ(img.Parent(), &frame);
+  EXPECT_EQ(form.Find("CMD7IMG"), &img);  // names ignore case
+
+  struct Bad {
+    std::function<void()> statement;
+    forms::ErrorCode code;
+  };
+  const Bad bad[] = {
+      {[&] { form.AddImage("cmd7img", nullptr); }, forms::ErrorCode::kNameInUse},
+      {[&] { form.Remove("cmd8Img"); }, forms::ErrorCode::kControlNotFound},
+      {[&] { form.Get<forms::Image>("nothing"); }, forms::ErrorCode::kControlNotFound},
+      {[&] { form.Get<forms::Label>("cmd7Img"); }, forms::ErrorCode::kControlNotFound},
+  };
+  for (const Bad& b : bad) {
+    try {
+      b.statement();
+      ADD_FAILURE() << "no error";
+    } catch (const forms::RuntimeError& e) {
+      EXPECT_EQ(e.Code(), b.code) << e.what();
+    }
+  }
+  form.Remove("Frame1");  // takes its children along
+  EXPECT_EQ(form.Find("cmd7Img"), nullptr);
+  EXPECT_TRUE(form.controls.empty());
+  EXPECT_TRUE(form.Children().empty());
+}
+
+TEST(Lifecycle, FormDestroyedWhileLoadedLeavesTheRunSafe) {
+  wobtest::Scenario s;
+  auto owner = std::make_unique<ScriptForm>(s.App());
+  s.Start(*owner);
+  owner.reset();
+  EXPECT_TRUE(s.App().LoadedForms().empty());
+}
+
+}  // namespace
