@@ -1,0 +1,260 @@
+// The Linux platform: SDL2 windows, input, clock and sound behind the forms Platform interface.
+#include "game/forms/sdl/sdl_platform.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "game/forms/picture.h"
+#include "game/forms/sdl/posix_services.h"
+#include "game/forms/sdl/sdl_cursor_cache.h"
+#include "game/forms/sdl/sdl_window.h"
+#include "game/sound/wave_output_sdl.h"
+
+namespace forms {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;      // 96 DPI: X servers often report a bogus DPI
+constexpr int kLongestWaitMs = 60'000;  // one wait's cap; a far deadline just loops
+
+double EpochMs() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return std::chrono::duration<double, std::milli>(now).count();
+}
+
+// Without a display SDL falls back to drivers that draw nowhere; the game is no use there
+// unless someone asked for such a driver by name (SDL_VIDEODRIVER), as the tests do.
+bool ShowsOnScreen(const char* driver) {
+  const std::string name = driver != nullptr ? driver : "";
+  const bool invisible = name == "offscreen" || name == "dummy" || name == "evdev";
+  return !invisible || std::getenv("SDL_VIDEODRIVER") != nullptr;
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform()
+    : translator_([this](std::uint32_t sdl_window_id) { return FromSdlId(sdl_window_id); }) {
+  // SDL would turn Ctrl+C and SIGTERM into SDL_QUIT, which the game ignores on purpose;
+  // leave the signals their ordinary effect so the program can still be stopped.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // A child's first click on a window must count, focused or not.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    throw std::runtime_error(std::string("Cannot open the display (is DISPLAY set?): ") +
+                             SDL_GetError());
+  }
+  if (!ShowsOnScreen(SDL_GetCurrentVideoDriver())) {
+    SDL_Quit();
+    throw std::runtime_error("Cannot open the display (is DISPLAY set?): no display found");
+  }
+  SDL_StartTextInput();
+  counter_start_ = SDL_GetPerformanceCounter();
+  counter_frequency_ = SDL_GetPerformanceFrequency();
+  cursors_ = std::make_unique<SdlCursorCache>();
+  sound_ = std::make_unique<sound::SdlWaveOutput>(
+      [](const std::string& path) { return ResolvePath(path); });
+  const char* trace = std::getenv("WOB_TRACE");
+  trace_ = trace != nullptr && std::string(trace) == "1";
+}
+
+SdlPlatform::~SdlPlatform() {
+  // Everything SDL made goes before SDL_Quit.
+  sound_.reset();
+  windows_.clear();
+  cursors_.reset();
+  SDL_Quit();
+  ReapPrograms();
+}
+
+PixelRect SdlPlatform::DisplayBounds() {
+  SDL_Rect bounds{};
+  if (SDL_GetDisplayBounds(0, &bounds) != 0) return {0, 0, 640, 480};
+  return {bounds.x, bounds.y, bounds.w, bounds.h};
+}
+
+int SdlPlatform::TwipsPerPixel() {
+  return kTwipsPerPixel;
+}
+
+WindowId SdlPlatform::CreateWindow(const WindowSpec& spec) {
+  auto window = std::make_unique<SdlWindow>(spec, DisplayBounds());
+  if (hook_ != 0) window->SetKeyboardGrab(true);
+  const WindowId id = next_window_++;
+  windows_[id] = std::move(window);
+  const PixelRect place = PlaceWindow(spec, DisplayBounds());
+  Trace("window id=" + std::to_string(id) + " w=" + std::to_string(place.w) +
+        " h=" + std::to_string(place.h));
+  return id;
+}
+
+void SdlPlatform::DestroyWindow(WindowId window) {
+  if (windows_.erase(window) == 0) return;
+  window_cursors_.erase(window);
+  std::erase(shown_order_, window);
+  FocusTopWindow();
+}
+
+void SdlPlatform::ShowWindow(WindowId window, bool visible) {
+  SdlWindow* native = Find(window);
+  if (native == nullptr) return;
+  std::erase(shown_order_, window);
+  if (visible) shown_order_.push_back(window);
+  native->Show(visible);
+  if (!visible) FocusTopWindow();
+}
+
+void SdlPlatform::Present(WindowId window, const Canvas& canvas,
+                          const std::vector<PixelRect>& dirty) {
+  SdlWindow* native = Find(window);
+  if (native == nullptr || dirty.empty()) return;
+  const double start = trace_ ? EpochMs() : 0;
+  const long pixels = native->Present(canvas, dirty);
+  if (!trace_) return;
+  const double end = EpochMs();
+  char timing[64];
+  std::snprintf(timing, sizeof timing, " ms=%.3f", end - start);
+  Trace("present id=" + std::to_string(window) + " pixels=" + std::to_string(pixels) + timing);
+}
+
+void SdlPlatform::SetCursor(WindowId window, const Picture* cursor) {
+  if (Find(window) == nullptr) return;
+  SDL_Cursor* native = cursors_->Get(cursor);
+  window_cursors_[window] = native;
+  // SDL has one cursor for the whole program: it changes now only when the pointer is over
+  // this window (or over none of the game's); otherwise when the pointer enters it.
+  SDL_Window* focus = SDL_GetMouseFocus();
+  if (focus == nullptr || FromSdlId(SDL_GetWindowID(focus)) == window) SDL_SetCursor(native);
+}
+
+bool SdlPlatform::WaitEvent(Event& event, double deadline_ms) {
+  while (pending_.empty()) {
+    SDL_Event native;
+    if (!NextNativeEvent(native, deadline_ms)) return false;
+    Observe(native);
+    translator_.Translate(native, pending_);
+  }
+  event = pending_.front();
+  pending_.pop_front();
+  return true;
+}
+
+bool SdlPlatform::NextNativeEvent(SDL_Event& native, double deadline_ms) {
+  for (;;) {
+    const double remaining = deadline_ms - NowMs();
+    if (!(remaining > 0)) return SDL_PollEvent(&native) == 1;
+    const int timeout =
+        remaining >= kLongestWaitMs ? kLongestWaitMs : static_cast<int>(std::ceil(remaining));
+    if (SDL_WaitEventTimeout(&native, timeout) == 1) return true;
+  }
+}
+
+void SdlPlatform::Observe(const SDL_Event& native) {
+  if (native.type != SDL_WINDOWEVENT) return;
+  const WindowId window = FromSdlId(native.window.windowID);
+  if (native.window.event == SDL_WINDOWEVENT_ENTER) {
+    auto found = window_cursors_.find(window);
+    SDL_SetCursor(found != window_cursors_.end() ? found->second : SDL_GetDefaultCursor());
+  }
+}
+
+double SdlPlatform::NowMs() {
+  const std::uint64_t ticks = SDL_GetPerformanceCounter() - counter_start_;
+  return static_cast<double>(ticks) * 1000.0 / static_cast<double>(counter_frequency_);
+}
+
+double SdlPlatform::SecondsSinceMidnight() {
+  return LocalSecondsSinceMidnight();
+}
+
+std::string SdlPlatform::AppFolder() {
+  char* base = SDL_GetBasePath();
+  if (base == nullptr) return ".";
+  std::string folder = base;
+  SDL_free(base);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+void SdlPlatform::MessageBox(const std::string& caption, const std::string& text) {
+  // There may be no window manager to show the box, so the text goes to stderr as well.
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  std::fflush(stderr);
+  // The box is a window of its own: it needs the keyboard the lockdown holds.
+  if (hook_ != 0) SetKeyboardGrabs(false);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), nullptr);
+  if (hook_ != 0) SetKeyboardGrabs(true);
+}
+
+bool SdlPlatform::StartProgram(const std::string& path, int window_style) {
+  // Linux has no window style for a program started by path; the style is not used.
+  (void)window_style;
+  const std::string file = ResolvePath(path);
+  return SpawnProgram(file.empty() ? path : file);
+}
+
+std::optional<std::vector<std::string>> SdlPlatform::ListProcesses() {
+  ReapPrograms();
+  return ListProcessNames();
+}
+
+std::intptr_t SdlPlatform::InstallKeyboardHook() {
+  // The Linux lockdown: the game's windows hold the whole keyboard, and the key filter
+  // decides which keys reach the game.
+  hook_ = 1;
+  translator_.SetLockdown(true);
+  SetKeyboardGrabs(true);
+  return hook_;
+}
+
+void SdlPlatform::RemoveKeyboardHook(std::intptr_t handle) {
+  if (handle == 0 || handle != hook_) return;
+  hook_ = 0;
+  translator_.SetLockdown(false);
+  SetKeyboardGrabs(false);
+}
+
+sound::WaveOutput& SdlPlatform::Sound() {
+  return *sound_;
+}
+
+SdlWindow* SdlPlatform::Find(WindowId window) {
+  auto found = windows_.find(window);
+  return found == windows_.end() ? nullptr : found->second.get();
+}
+
+WindowId SdlPlatform::FromSdlId(std::uint32_t sdl_window_id) {
+  if (sdl_window_id == 0) return TopWindow();
+  for (const auto& [id, window] : windows_) {
+    if (window->SdlId() == sdl_window_id) return id;
+  }
+  return 0;
+}
+
+WindowId SdlPlatform::TopWindow() const {
+  return shown_order_.empty() ? 0 : shown_order_.back();
+}
+
+void SdlPlatform::FocusTopWindow() {
+  // X11 gives the focus to no window when the focused one goes; the window below must
+  // take it, or no key would reach the game any more.
+  if (SdlWindow* top = Find(TopWindow())) top->TakeFocus();
+}
+
+void SdlPlatform::SetKeyboardGrabs(bool grab) {
+  for (const auto& [id, window] : windows_) window->SetKeyboardGrab(grab);
+}
+
+void SdlPlatform::Trace(const std::string& line) {
+  if (!trace_) return;
+  std::fprintf(stderr, "wob-trace t=%.3f %s\n", EpochMs(), line.c_str());
+  std::fflush(stderr);
+}
+
+}  // namespace forms

@@ -1,0 +1,79 @@
+// The Linux platform: SDL2 windows, input, clock and sound behind the forms Platform interface.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/forms/platform.h"
+#include "game/forms/sdl/sdl_event_translator.h"
+
+struct SDL_Cursor;
+
+namespace sound {
+class SdlWaveOutput;
+}
+
+namespace forms {
+
+class SdlCursorCache;
+class SdlWindow;
+
+class SdlPlatform : public Platform {
+ public:
+  // Throws std::runtime_error with a readable message when SDL cannot start its video
+  // (for example when there is no display).
+  SdlPlatform();
+  ~SdlPlatform() override;
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  PixelRect DisplayBounds() override;
+  int TwipsPerPixel() override;
+
+  WindowId CreateWindow(const WindowSpec& spec) override;
+  void DestroyWindow(WindowId window) override;
+  void ShowWindow(WindowId window, bool visible) override;
+  void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
+  void SetCursor(WindowId window, const Picture* cursor) override;
+
+  bool WaitEvent(Event& event, double deadline_ms) override;
+  double NowMs() override;
+  double SecondsSinceMidnight() override;
+
+  std::string AppFolder() override;
+  void MessageBox(const std::string& caption, const std::string& text) override;
+  bool StartProgram(const std::string& path, int window_style) override;
+  bool UsesCompanion() override { return false; }
+  std::optional<std::vector<std::string>> ListProcesses() override;
+  std::intptr_t InstallKeyboardHook() override;
+  void RemoveKeyboardHook(std::intptr_t handle) override;
+  sound::WaveOutput& Sound() override;
+
+ private:
+  SdlWindow* Find(WindowId window);
+  WindowId FromSdlId(std::uint32_t sdl_window_id);
+  WindowId TopWindow() const;
+  void FocusTopWindow();
+  void SetKeyboardGrabs(bool grab);
+  bool NextNativeEvent(SDL_Event& native, double deadline_ms);
+  void Observe(const SDL_Event& native);
+  void Trace(const std::string& line);
+
+  std::uint64_t counter_start_ = 0, counter_frequency_ = 1;
+  std::map<WindowId, std::unique_ptr<SdlWindow>> windows_;
+  std::map<WindowId, SDL_Cursor*> window_cursors_;
+  std::vector<WindowId> shown_order_;  // visible windows, the top one last
+  WindowId next_window_ = 1;
+  std::unique_ptr<SdlCursorCache> cursors_;
+  std::unique_ptr<sound::SdlWaveOutput> sound_;
+  SdlEventTranslator translator_;
+  std::deque<Event> pending_;
+  std::intptr_t hook_ = 0;
+  bool trace_ = false;  // WOB_TRACE=1: timestamps of windows and presents on stderr
+};
+
+}  // namespace forms
