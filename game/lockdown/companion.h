@@ -5,7 +5,10 @@
 
 namespace lockdown {
 
-// The main menu's load, step 1: starts the companion unless a process of its name runs.
+// The main menu's load, step 1: starts the companion unless a process of its name runs
+// (whole executable name, letter case ignored). Does nothing on a platform without the
+// companion, and skips the check when the process list cannot be taken. A missing companion
+// file is the runtime's file-not-found error.
 void StartCompanionUnlessRunning(forms::Application& app);
 // Ctrl+Alt+T: starts the companion a second time, which closes the running one.
 void StopCompanion(forms::Application& app);

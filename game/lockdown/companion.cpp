@@ -1,0 +1,43 @@
+// Starting and stopping the companion key blocker: a first start runs it, a second closes it.
+#include "game/lockdown/companion.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace lockdown {
+
+namespace {
+
+constexpr char kCompanionExe[] = "Muzzle.exe";
+
+// Process names compare whole and ignoring case, as the file system that holds them does.
+bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+void StartCompanion(forms::Application& app) {
+  app.StartProgram(app.Path() + "\\" + kCompanionExe, forms::kShowMinimizedWithFocus);
+}
+
+}  // namespace
+
+void StartCompanionUnlessRunning(forms::Application& app) {
+  if (!app.Host().UsesCompanion()) return;
+  const auto processes = app.Host().ListProcesses();
+  // Without a process list the companion check is skipped; the caller goes on with its load.
+  if (!processes) return;
+  const bool running = std::any_of(processes->begin(), processes->end(), [](const auto& name) {
+    return SameNameIgnoringCase(name, kCompanionExe);
+  });
+  if (!running) StartCompanion(app);
+}
+
+void StopCompanion(forms::Application& app) {
+  if (app.Host().UsesCompanion()) StartCompanion(app);
+}
+
+}  // namespace lockdown

@@ -1,0 +1,41 @@
+// The low-level keyboard hook: copies each key event and swallows what ShouldSwallow names.
+#include "game/lockdown/low_level_keyboard_win32.h"
+
+#include "game/lockdown/key_filter.h"
+
+namespace modDisableLowLevelKeys {
+
+KeyboardHookRecord KeyboardHookData = {};
+
+namespace {
+
+bool IsKeyMessage(WPARAM message) {
+  return message == 0x100 || message == 0x101 || message == 0x104 || message == 0x105;
+}
+
+}  // namespace
+
+LRESULT CALLBACK LowLevelKeyboardProc(int nCode, WPARAM wParam, LPARAM lParam) {
+  if (nCode != HC_ACTION || !IsKeyMessage(wParam)) {
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+  }
+  RtlMoveMemory(&KeyboardHookData, reinterpret_cast<const void*>(lParam), sizeof(KeyboardHookData));
+  const bool ctrl_down = (GetKeyState(0x11) & 0x8000) != 0;
+  const bool alt_down = (KeyboardHookData.flags & kAltDownFlag) != 0;
+  if (lockdown::ShouldSwallow(static_cast<int>(KeyboardHookData.vkCode), alt_down, ctrl_down)) {
+    return -1;
+  }
+  return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+std::intptr_t InstallKeyboardHook() {
+  HHOOK hook =
+      SetWindowsHookExA(WH_KEYBOARD_LL, LowLevelKeyboardProc, GetModuleHandleA(nullptr), 0);
+  return reinterpret_cast<std::intptr_t>(hook);
+}
+
+void RemoveKeyboardHook(std::intptr_t handle) {
+  UnhookWindowsHookEx(reinterpret_cast<HHOOK>(handle));
+}
+
+}  // namespace modDisableLowLevelKeys

@@ -1,0 +1,27 @@
+// The whole game: its shared state and every form object, kept for the whole run.
+#pragma once
+
+#include "game/activity/activity_screen.h"
+#include "game/forms/application.h"
+#include "game/paint/paint_screen.h"
+#include "game/shell/game_state.h"
+#include "game/shell/main_menu_form.h"
+#include "game/shell/splash_form.h"
+
+namespace shell {
+
+class Game {
+ public:
+  explicit Game(forms::Application& app);
+
+  // Declared in construction order: each form refers only to members above it.
+  GameState state;
+  activity::ActivityScreen frmLetters;
+  activity::ActivityScreen frmNumbers;
+  activity::ActivityScreen frmShapes;
+  paint::PaintScreen frmPaint;
+  MainMenuForm WOB;
+  SplashForm frmSplash;  // the start-up form
+};
+
+}  // namespace shell

@@ -1,0 +1,204 @@
+// The main menu WOB: load sequence, layout, picture buttons, parent keys and random screens.
+#include "game/shell/main_menu_form.h"
+
+#include "game/lockdown/companion.h"
+#include "game/shell/menu_layout.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kKeyS = 83;
+constexpr int kKeyT = 84;
+constexpr int kCtrlAlt = 6;                          // exactly Ctrl and Alt, Shift not held
+constexpr float kLabelDesignPoints = 8.25f;          // the form's default font
+constexpr forms::Color kMenuBackColor = 0x80000012;  // system colour 18: black
+constexpr forms::Color kExitHintColor = forms::Rgb(255, 214, 0);
+constexpr forms::Color kSoundHintColor = forms::Rgb(64, 224, 255);
+
+}  // namespace
+
+MainMenuForm::MainMenuForm(forms::Application& app, GameState& game, MenuScreens screens)
+    : forms::Form(app), game_(game), screens_(screens) {
+  // Window properties belong to the form object: the runtime reads them before Design runs.
+  SetCaption("Kinderkit");
+  SetMaximised(true);
+  SetClientSize(6060, 4215);
+}
+
+void MainMenuForm::Design() {
+  SetBackColor(kMenuBackColor);
+  DesignButton("cmdShapes", 240, 240, &MainMenuForm::cmdShapes_MouseDown,
+               &MainMenuForm::cmdShapes_MouseUp);
+  DesignButton("cmdNumbers", 2160, 240, &MainMenuForm::cmdNumbers_MouseDown,
+               &MainMenuForm::cmdNumbers_MouseUp);
+  DesignButton("cmdLetters", 240, 1920, &MainMenuForm::cmdLetters_MouseDown,
+               &MainMenuForm::cmdLetters_MouseUp);
+  DesignButton("cmdColors", 2160, 1920, &MainMenuForm::cmdColors_MouseDown,
+               &MainMenuForm::cmdColors_MouseUp);
+  DesignLabel("Label1", 195, 3600, "To Exit Press [Ctrl-Alt-T]", kExitHintColor);
+  DesignLabel("Label2", 120, 3840, "ToToggle Sound Press [Ctrl-Alt-S]", kSoundHintColor);
+}
+
+void MainMenuForm::DesignButton(const std::string& name, float left, float top,
+                                void (MainMenuForm::*down)(), void (MainMenuForm::*up)()) {
+  auto& button = Add<forms::Image>(name, nullptr);
+  button.SetLeft(left);
+  button.SetTop(top);
+  button.SetWidth(1695);
+  button.SetHeight(1455);
+  button.SetStretch(true);
+  button.on_mouse_down = [this, down](const forms::MouseArgs&) { (this->*down)(); };
+  button.on_mouse_up = [this, up](const forms::MouseArgs&) { (this->*up)(); };
+}
+
+void MainMenuForm::DesignLabel(const std::string& name, float left, float top,
+                               const std::string& caption, forms::Color color) {
+  auto& label = Add<forms::Label>(name, nullptr);
+  label.SetLeft(left);
+  label.SetTop(top);
+  label.SetWidth(3735);
+  label.SetHeight(450);
+  label.SetCaption(caption);
+  label.SetFontSize(kLabelDesignPoints);
+  label.SetAlignment(forms::Alignment::kCentre);
+  label.SetForeColor(color);
+  label.SetTransparent(true);
+}
+
+void MainMenuForm::Form_Load() {
+  KeyboardHook = 0;  // no hook until step 5 installs one; a failed load removes none
+  lockdown::StartCompanionUnlessRunning(App());
+  LoadButtonPicture("cmdLetters", "\\letUp.jpg");
+  LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
+  LoadButtonPicture("cmdColors", "\\ColUp.jpg");
+  LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
+  SetKeyPreview(true);
+  LoadRandomCursor();
+  KeyboardHook = App().Host().InstallKeyboardHook();
+  game_.SoundSwitch = true;
+}
+
+void MainMenuForm::LoadButtonPicture(const std::string& button, const std::string& file) {
+  Get<forms::Image>(button).SetPicture(forms::LoadPicture(App().Path() + file));
+}
+
+void MainMenuForm::LoadRandomCursor() {
+  App().Randomize();
+  const int n = App().Rng().Pick(10);
+  SetMouseIcon(forms::LoadPicture(App().Path() + "\\" + std::to_string(n) + ".ico"));
+  SetMousePointer(forms::kPointerCustom);
+}
+
+void MainMenuForm::Form_Resize() {
+  const double width = Width();
+  const double height = Height();
+  // A form too small for the margins would get negative sizes: it keeps its design layout.
+  if (!FitsMenuLayout(width, height)) return;
+  SetVisible(false);  // the layout flag: nothing is presented while controls move
+  LayOutButtons(width, height);
+  LayOutLabels(width, height);
+  SetVisible(true);
+  Show();
+}
+
+void MainMenuForm::LayOutButtons(double width, double height) {
+  ButtonHeight = ButtonHeightFor(height);
+  ButtonWidth = ButtonWidthFor(width);
+  const auto button_height = static_cast<float>(ButtonHeight);
+  const auto button_width = static_cast<float>(ButtonWidth);
+  const auto second_column = static_cast<float>(ButtonWidth + 400);
+  const auto second_row = static_cast<float>(ButtonHeight + 400);
+  for (const char* name : {"cmdShapes", "cmdNumbers", "cmdLetters", "cmdColors"}) {
+    auto& button = Get<forms::Image>(name);
+    button.SetHeight(button_height);
+    button.SetWidth(button_width);
+  }
+  Get<forms::Image>("cmdNumbers").SetLeft(second_column);
+  Get<forms::Image>("cmdLetters").SetTop(second_row);
+  Get<forms::Image>("cmdColors").SetTop(second_row);
+  Get<forms::Image>("cmdColors").SetLeft(second_column);
+}
+
+void MainMenuForm::LayOutLabels(double width, double height) {
+  const auto label_height = static_cast<float>(HintLabelHeightFor(height, ButtonHeight));
+  const auto label_width = static_cast<float>(width - 400);
+  auto& label1 = Get<forms::Label>("Label1");
+  label1.SetHeight(label_height);
+  label1.SetWidth(label_width);
+  label1.SetTop(static_cast<float>(2 * ButtonHeight + 600));
+  label1.SetFontSize(HintFontSizeFor(kLabelDesignPoints, label1.Height()));
+  auto& label2 = Get<forms::Label>("Label2");
+  label2.SetHeight(label_height);
+  label2.SetWidth(label_width);
+  label2.SetTop(label1.Top() + label1.Height());
+  label2.SetFontSize(HintFontSizeFor(kLabelDesignPoints, label2.Height()));
+}
+
+void MainMenuForm::Form_KeyDown(int key_code, int shift) {
+  if (shift == kCtrlAlt && key_code == kKeyT) {
+    lockdown::StopCompanion(App());
+    Unload();
+  }
+  if (shift == kCtrlAlt && key_code == kKeyS) game_.SoundSwitch = !game_.SoundSwitch;
+}
+
+void MainMenuForm::Form_KeyPress(int) {
+  App().Randomize();
+  switch (App().Rng().Pick(4)) {
+    case 1:
+      App().ShowModal(screens_.frmLetters);
+      break;
+    case 2:
+      App().ShowModal(screens_.frmNumbers);
+      break;
+    case 3:  // paint before shapes: not the buttons' order, on purpose
+      App().ShowModal(screens_.frmPaint);
+      break;
+    default:
+      App().ShowModal(screens_.frmShapes);
+      break;
+  }
+}
+
+void MainMenuForm::Form_Unload() {
+  App().Host().RemoveKeyboardHook(KeyboardHook);
+}
+
+void MainMenuForm::cmdLetters_MouseDown() {
+  LoadButtonPicture("cmdLetters", "\\letDown.jpg");
+}
+
+void MainMenuForm::cmdLetters_MouseUp() {
+  LoadButtonPicture("cmdLetters", "\\letUp.jpg");
+  App().ShowModal(screens_.frmLetters);
+}
+
+void MainMenuForm::cmdNumbers_MouseDown() {
+  LoadButtonPicture("cmdNumbers", "\\numDown.jpg");
+}
+
+void MainMenuForm::cmdNumbers_MouseUp() {
+  LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
+  App().ShowModal(screens_.frmNumbers);
+}
+
+void MainMenuForm::cmdShapes_MouseDown() {
+  LoadButtonPicture("cmdShapes", "\\shaDown.jpg");
+}
+
+void MainMenuForm::cmdShapes_MouseUp() {
+  LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
+  App().ShowModal(screens_.frmShapes);
+}
+
+void MainMenuForm::cmdColors_MouseDown() {
+  LoadButtonPicture("cmdColors", "\\colDown.jpg");
+}
+
+void MainMenuForm::cmdColors_MouseUp() {
+  LoadButtonPicture("cmdColors", "\\colUp.jpg");
+  App().ShowModal(screens_.frmPaint);
+}
+
+}  // namespace shell

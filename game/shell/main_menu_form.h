@@ -1,0 +1,62 @@
+// The main menu WOB: four picture buttons, the parent's key combinations, the keyboard lockdown.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "game/forms/application.h"
+#include "game/forms/form.h"
+#include "game/shell/game_state.h"
+
+namespace shell {
+
+// The four screens the menu opens, modally, over itself.
+struct MenuScreens {
+  forms::Form& frmLetters;
+  forms::Form& frmNumbers;
+  forms::Form& frmShapes;
+  forms::Form& frmPaint;
+};
+
+class MainMenuForm : public forms::Form {
+ public:
+  MainMenuForm(forms::Application& app, GameState& game, MenuScreens screens);
+
+  void Form_Load() override;
+  void Form_Resize() override;
+  void Form_KeyDown(int key_code, int shift) override;
+  void Form_KeyPress(int key_ascii) override;
+  void Form_Unload() override;
+
+  // The picture buttons ignore the mouse button, the shift state and the position.
+  void cmdLetters_MouseDown();
+  void cmdLetters_MouseUp();
+  void cmdNumbers_MouseDown();
+  void cmdNumbers_MouseUp();
+  void cmdShapes_MouseDown();
+  void cmdShapes_MouseUp();
+  void cmdColors_MouseDown();
+  void cmdColors_MouseUp();
+
+  double ButtonHeight = 0;         // twips
+  std::int64_t ButtonWidth = 0;    // twips; wide so that very wide displays fit
+  std::intptr_t KeyboardHook = 0;  // 0 when no hook is installed
+
+ protected:
+  void Design() override;
+
+ private:
+  void DesignButton(const std::string& name, float left, float top, void (MainMenuForm::*down)(),
+                    void (MainMenuForm::*up)());
+  void DesignLabel(const std::string& name, float left, float top, const std::string& caption,
+                   forms::Color color);
+  void LoadButtonPicture(const std::string& button, const std::string& file);
+  void LoadRandomCursor();
+  void LayOutButtons(double width, double height);
+  void LayOutLabels(double width, double height);
+
+  GameState& game_;
+  MenuScreens screens_;
+};
+
+}  // namespace shell

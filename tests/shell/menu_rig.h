@@ -1,0 +1,64 @@
+// The shell's forms over stub screens on the headless platform, with the app folder's assets.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/shell/game_state.h"
+#include "game/shell/main_menu_form.h"
+#include "game/shell/splash_form.h"
+#include "tests/shell/stub_screen.h"
+#include "tests/support/scenario.h"
+
+namespace shelltest {
+
+constexpr int kCtrlAlt = 6;
+constexpr int kKeyS = 83;
+constexpr int kKeyT = 84;
+
+// The forms belong to the scenario, so they outlive the program's thread; the game state is
+// declared first, so it does too.
+struct MenuRig {
+  explicit MenuRig(int width_px = 1024, int height_px = 768)
+      : scenario(width_px, height_px),
+        frmLetters(scenario.Make<StubScreen>(state, "frmLetters")),
+        frmNumbers(scenario.Make<StubScreen>(state, "frmNumbers")),
+        frmShapes(scenario.Make<StubScreen>(state, "frmShapes")),
+        frmPaint(scenario.Make<StubScreen>(state, "frmPaint")),
+        WOB(scenario.Make<shell::MainMenuForm>(
+            state, shell::MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint})),
+        frmSplash(scenario.Make<shell::SplashForm>(WOB)) {
+    // As on Linux: no companion beside the game. The companion tests switch it on.
+    scenario.Platform().uses_companion = false;
+  }
+
+  std::vector<StubScreen*> Screens() { return {&frmLetters, &frmNumbers, &frmShapes, &frmPaint}; }
+  // The screen open over the menu, or nullptr.
+  StubScreen* OpenScreen() {
+    for (StubScreen* screen : Screens()) {
+      if (screen->Loaded()) return screen;
+    }
+    return nullptr;
+  }
+  void CloseScreen() { scenario.Click(OpenScreen()->Get<forms::Image>("cmdExit")); }
+  // The display changes size under the maximised menu.
+  void ResizeMenu(int width_px, int height_px) {
+    forms::Event event;
+    event.kind = forms::Event::Kind::kResize;
+    event.window = WOB.window;
+    event.x = width_px;
+    event.y = height_px;
+    scenario.Platform().Push(event);
+  }
+
+  shell::GameState state;
+  wobtest::Scenario scenario;
+  StubScreen& frmLetters;
+  StubScreen& frmNumbers;
+  StubScreen& frmShapes;
+  StubScreen& frmPaint;
+  shell::MainMenuForm& WOB;
+  shell::SplashForm& frmSplash;
+};
+
+}  // namespace shelltest
