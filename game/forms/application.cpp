@@ -84,6 +84,8 @@ void Application::ShowModal(Form& form) {
 void Application::Load(Form& form) {
   form.loaded_ = true;
   loaded_.push_back(&form);
+  // Design comes first: it may set the window properties that decide the form's size.
+  form.Design();
   if (form.maximised_) {
     const PixelRect display = platform_.DisplayBounds();
     form.width_px = display.w;
@@ -95,7 +97,6 @@ void Application::Load(Form& form) {
   form.canvas = std::make_unique<Canvas>(form.width_px, form.height_px);
   form.dirty.clear();
   form.InvalidateAll();
-  form.Design();
   form.Form_Load();
 }
 

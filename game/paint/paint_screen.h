@@ -1,6 +1,8 @@
 // The paint screen frmPaint: six colours, dots painted by moving the mouse, clear and exit.
 #pragma once
 
+#include <cstdint>
+
 #include "game/forms/application.h"
 #include "game/forms/form.h"
 #include "game/shell/game_state.h"
@@ -12,8 +14,39 @@ class PaintScreen : public forms::Form {
   PaintScreen(forms::Application& app, shell::GameState& game);
   ~PaintScreen() override;
 
+  void Form_Load() override;
+  void Form_Resize() override;
+  void Form_KeyDown(int key_code, int shift) override;
+  void Form_KeyPress(int key_ascii) override;
+
+  void cmdSquare_Click() { ColorButton_Click(1); }
+  void cmdCircle_Click() { ColorButton_Click(2); }
+  void cmdTriangle_Click() { ColorButton_Click(3); }
+  void cmdDiamond_Click() { ColorButton_Click(4); }
+  void cmdHeart_Click() { ColorButton_Click(5); }
+  void cmdStar_Click() { ColorButton_Click(6); }
+  void cmdClear_Click();
+
+  // Form-level state; it outlives unloading, and only PenLifted is not set afresh at a load.
+  int PenRed = 255, PenGreen = 255, PenBlue = 255;  // 0..255
+  std::int16_t PenLifted = 0;  // 1 while a mouse button is held over the drawing area
+  float HeightRatio = 1.0f, WidthRatio = 1.0f;  // form size / design size
+
  protected:
   void Design() override;
+
+ private:
+  void DesignColorButtons();
+  void ColorButton_Click(int pick);  // the click handler every colour button shares
+  void ResetColorButtons();
+  void LayoutColorButton(forms::Control& button, int slot);
+  void Picture1_MouseDown(const forms::MouseArgs& args);
+  void Picture1_MouseUp(const forms::MouseArgs& args);
+  void Picture1_MouseMove(const forms::MouseArgs& args);
+  void cmdExit_MouseUp(const forms::MouseArgs& args);
+  forms::PictureRef LoadAsset(const char* name);
+
+  shell::GameState& game_;
 };
 
 }  // namespace paint
