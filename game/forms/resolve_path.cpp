@@ -13,6 +13,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Paths are UTF-8 strings on every platform; on Windows a narrow fs::path would mean the ANSI
+// code page, so the conversion is explicit both ways.
+fs::path FromUtf8(const std::string& text) {
+  return fs::path(std::u8string(text.begin(), text.end()));
+}
+std::string ToUtf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -27,9 +37,9 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 // The entry of folder whose name matches name when case is ignored; empty when none does.
 fs::path FindEntry(const fs::path& folder, const std::string& name) {
   std::error_code error;
-  if (fs::exists(folder / name, error)) return folder / name;
+  if (fs::exists(folder / FromUtf8(name), error)) return folder / FromUtf8(name);
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (SameIgnoringCase(it->path().filename().string(), name)) return it->path();
+    if (SameIgnoringCase(ToUtf8(it->path().filename()), name)) return it->path();
   }
   return {};
 }
@@ -54,12 +64,12 @@ std::vector<std::string> SplitComponents(const std::string& path) {
 std::string ResolvePath(const std::string& path) {
   if (path.empty()) return {};
   std::error_code error;
-  if (path.find('\\') == std::string::npos && fs::exists(path, error)) return path;
+  if (path.find('\\') == std::string::npos && fs::exists(FromUtf8(path), error)) return path;
   std::vector<std::string> parts = SplitComponents(path);
   fs::path current = (path[0] == '\\' || path[0] == '/') ? fs::path("/") : fs::path(".");
   std::size_t first = 0;
   if (!parts.empty() && parts[0].size() == 2 && parts[0][1] == ':') {  // a drive: "C:"
-    current = fs::path(parts[0] + "/");
+    current = FromUtf8(parts[0] + "/");
     first = 1;
   }
   for (std::size_t i = first; i < parts.size(); ++i) {
@@ -71,14 +81,14 @@ std::string ResolvePath(const std::string& path) {
     if (current.empty()) return {};
   }
   if (current == fs::path(".")) return {};
-  return current.string();
+  return ToUtf8(current);
 }
 
 std::vector<unsigned char> ReadFileBytes(const std::string& path) {
   const std::string found = ResolvePath(path);
   std::error_code error;
-  if (found.empty() || !fs::is_regular_file(found, error)) ThrowFileNotFound(path);
-  std::ifstream in(found, std::ios::binary);
+  if (found.empty() || !fs::is_regular_file(FromUtf8(found), error)) ThrowFileNotFound(path);
+  std::ifstream in(FromUtf8(found), std::ios::binary);
   if (!in) ThrowFileNotFound(path);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

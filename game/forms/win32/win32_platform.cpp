@@ -1,0 +1,126 @@
+// Win32Platform: display, windows and the blocking message loop.
+#include "game/forms/win32/win32_platform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "game/forms/win32/win32_api.h"
+#include "game/forms/win32/win32_text.h"
+#include "game/forms/win32/win32_window.h"
+
+namespace forms {
+
+Win32Platform::Win32Platform() {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  ms_per_count_ = 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+Win32Platform::~Win32Platform() = default;
+
+PixelRect Win32Platform::DisplayBounds() {
+  MONITORINFO info = {};
+  info.cbSize = sizeof(info);
+  HMONITOR monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  if (!GetMonitorInfoA(monitor, &info)) {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  const RECT& r = info.rcMonitor;
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+int Win32Platform::TwipsPerPixel() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  if (dpi <= 0) return 15;
+  return std::max(1, static_cast<int>(std::lround(1440.0 / dpi)));
+}
+
+WindowId Win32Platform::CreateWindow(const WindowSpec& spec) {
+  const PixelRect display = DisplayBounds();
+  PixelRect bounds = display;
+  if (!spec.maximised) {
+    bounds.w = spec.width;
+    bounds.h = spec.height;
+    if (spec.centred) {
+      bounds.x = display.x + (display.w - spec.width) / 2;
+      bounds.y = display.y + (display.h - spec.height) / 2;
+    }
+  }
+  const WindowId id = next_window_;
+  auto window =
+      std::make_unique<Win32Window>(id, Utf8ToAnsi(spec.caption), bounds,
+                                    [this](const Event& event) { events_.push_back(event); });
+  if (!window->Valid()) return 0;
+  ++next_window_;
+  windows_[id] = std::move(window);
+  return id;
+}
+
+void Win32Platform::DestroyWindow(WindowId window) {
+  windows_.erase(window);
+  // Input that was meant for the window goes with it.
+  std::erase_if(events_, [window](const Event& event) { return event.window == window; });
+}
+
+void Win32Platform::ShowWindow(WindowId window, bool visible) {
+  if (Win32Window* found = Find(window)) found->Show(visible);
+}
+
+void Win32Platform::Present(WindowId window, const Canvas& canvas,
+                            const std::vector<PixelRect>& dirty) {
+  if (Win32Window* found = Find(window)) found->Present(canvas, dirty);
+}
+
+void Win32Platform::SetCursor(WindowId window, const Picture* cursor) {
+  if (Win32Window* found = Find(window)) found->SetCursorPicture(cursor);
+}
+
+Win32Window* Win32Platform::Find(WindowId window) {
+  auto found = windows_.find(window);
+  return found == windows_.end() ? nullptr : found->second.get();
+}
+
+bool Win32Platform::WaitEvent(Event& event, double deadline_ms) {
+  for (;;) {
+    while (events_.empty() && PumpOne()) {
+    }
+    if (!events_.empty()) {
+      event = events_.front();
+      events_.pop_front();
+      return true;
+    }
+    if (NowMs() >= deadline_ms) return false;
+    WaitForInput(deadline_ms);
+  }
+}
+
+bool Win32Platform::PumpOne() {
+  MSG message;
+  if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+  // WM_QUIT is never posted by the game; the runtime ends when its last form unloads.
+  TranslateMessage(&message);  // posts WM_CHAR after a key down that makes a character
+  DispatchMessageA(&message);
+  return true;
+}
+
+// Blocks without spinning until input arrives or the deadline passes.
+void Win32Platform::WaitForInput(double deadline_ms) {
+  DWORD timeout = INFINITE;
+  if (deadline_ms < std::numeric_limits<double>::max()) {
+    // Rounded up, so a wake-up never comes a little before the deadline and spins.
+    const double remaining = std::ceil(deadline_ms - NowMs());
+    timeout = static_cast<DWORD>(std::clamp(remaining, 0.0, static_cast<double>(INFINITE - 1)));
+  }
+  MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+double Win32Platform::NowMs() {
+  LARGE_INTEGER count;
+  QueryPerformanceCounter(&count);
+  return static_cast<double>(count.QuadPart) * ms_per_count_;
+}
+
+}  // namespace forms

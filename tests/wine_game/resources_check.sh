@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# WOB.exe carries its icon, its version resource 1.0.0 and a per-monitor DPI aware manifest.
+#
+# Usage: resources_check.sh WOB.exe OBJDUMP
+set -u
+exe=$1 objdump=$2
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+[[ -f "$exe" ]] || { echo "FAIL: no $exe (build the wob target)" >&2; exit 1; }
+"$objdump" -h "$exe" | grep -q '\.rsrc' || fail "no resource section"
+
+# Version strings are UTF-16 in the resource; the manifest is plain text.
+wide=$(strings -el "$exe")
+plain=$(strings -a "$exe")
+for expected in FileVersion ProductVersion "Wobbleton Playboard" "WOB.exe" "1.0.0"; do
+  grep -qxF "$expected" <<<"$wide" || fail "version resource lacks \"$expected\""
+done
+grep -q "VS_VERSION_INFO" <<<"$wide" || fail "no VS_VERSION_INFO block"
+grep -q "<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>" <<<"$plain" || fail "manifest: no PerMonitorV2"
+grep -q "<dpiAware[^>]*>true/pm</dpiAware>" <<<"$plain" || fail "manifest: no dpiAware true/pm"
+grep -q 'requestedExecutionLevel level="asInvoker"' <<<"$plain" || fail "manifest: not asInvoker"
+
+# The fixed version block: signature, structure version, file and product version 1.0.0.0.
+"$objdump" -s -j .rsrc "$exe" | sed 's/^ [0-9a-f]* //; s/  .*//' | tr -d ' \n' |
+  grep -q "bd04effe""00000100""00000100""00000000""00000100""00000000" ||
+  fail "fixed file information is not version 1.0.0.0"
+
+((failures == 0)) && echo "resources: icon section, version 1.0.0 and manifest present"
+exit $((failures > 0))
