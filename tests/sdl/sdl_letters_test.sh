@@ -6,8 +6,8 @@
 set -u
 wob=$1
 out=$2
-# shellcheck source=sdl_screens_lib.sh
-source "$(dirname "$0")/sdl_screens_lib.sh"
+# shellcheck source=sdl_game_lib.sh
+source "$(dirname "$0")/sdl_game_lib.sh"
 
 # The play area: inside the 200-twip margins, above the row of buttons (94 pixels high here).
 area=(1240 640 20 20)

@@ -1,4 +1,4 @@
-# Shared steps of the screen smoke tests: own Xvfb, game to its menu, screenshots, cleanup.
+# Shared steps of the SDL smoke tests: own Xvfb, the game, its windows, screenshots, cleanup.
 # Every process started here is killed on every path out.
 # Sourced with $wob (the game) and $out (the folder for screenshots and logs) set.
 # shellcheck shell=bash
