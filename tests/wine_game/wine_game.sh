@@ -6,6 +6,8 @@
 #   screens        splash, main menu, a screen over it, its exit button, Ctrl+Alt+T (exit 0)
 #   missing_asset  a copy of the game without letUp.jpg: the error box names it, exit 1
 #   unicode_folder a copy of the game in a folder named with non-ASCII letters still comes up
+#   letters        letters typed on the letters screen show pictures that burst and are gone
+#   paint          moving the mouse over the paint screen's drawing area paints coloured dots
 set -u
 case_name=$1 app_dir=$2 driver=$3 work_root=$4
 work="$work_root/$case_name"
@@ -78,10 +80,79 @@ case_unicode_folder() {
   [[ "$game_code" == 0 ]] || fail "exit code $game_code, expected 0"
 }
 
+# Waits for the menu, then opens the screen of the menu button WHICH (letters or colours).
+open_from_menu() {
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  full="0 0 $screen_w $screen_h"
+  expect_forms 30 "Kinderkit|$full" || fail "the main menu did not come up"
+  drive mouse $(menu_button_centre "$1" "$screen_w" "$screen_h") >/dev/null
+  expect_forms 15 "Kinderkit|$full" "Kinderkit|$full" || fail "the $1 button opened no screen"
+  area=$(play_area "$screen_w" "$screen_h")
+}
+
+# Leaves the screen with its exit button, then the game with Ctrl+Alt+T.
+leave_screen_and_game() {
+  drive mouse $(exit_button_centre "$screen_w" "$screen_h") >/dev/null
+  expect_forms 15 "Kinderkit|$full" || fail "the exit button did not close the screen"
+  drive keys 0x11+0x12+0x54 >/dev/null
+  wait_game_exit 20 || fail "Ctrl+Alt+T did not end the game"
+  [[ "$game_code" == 0 ]] || fail "exit code $game_code after Ctrl+Alt+T, expected 0"
+}
+
+# Waits up to SECONDS until the play area of a fresh screenshot SHOT has at least MIN (or, with
+# MIN 0, no) bright pixels.
+wait_play_area() {
+  local deadline=$((SECONDS + $1)) shot=$2 min=$3 count
+  while :; do
+    shoot "$shot"
+    count=$(bright_pixels "$shot" "$area")
+    if ((min > 0 ? count >= min : count == 0)); then return 0; fi
+    ((SECONDS < deadline)) || return 1
+    sleep 0.3
+  done
+}
+
+case_letters() {
+  start_game "$app_dir"
+  open_from_menu letters
+  wait_play_area 2 "$work/empty.png" 0 || fail "the play area is not black at first"
+
+  # One letter a tick: each spawns a picture of its own.
+  local key
+  for key in 0x57 0x4F 0x42 0x54 0x4E; do
+    drive keys "$key" >/dev/null
+    sleep 0.3
+  done
+  wait_play_area 3 "$work/letters.png" 2000 || fail "no pictures appeared in the play area"
+  # Each bursts 21 to 26 ticks (about 6.5 s) after its spawn and is then removed.
+  wait_play_area 12 "$work/after.png" 0 || fail "the play area is not black again"
+  leave_screen_and_game
+}
+
+case_paint() {
+  start_game "$app_dir"
+  open_from_menu colours
+  local before after points=() x
+  shoot "$work/before.png"
+  before=$(coloured_pixels "$work/before.png" "$area")
+
+  # A stroke across the drawing area with no button held.
+  for ((x = screen_w / 8; x <= screen_w * 7 / 8; x += 16)); do
+    points+=("$x" "$((screen_h / 3 + x / 8))")
+  done
+  drive move "${points[@]}" >/dev/null
+  shoot "$work/paint.png"
+  after=$(coloured_pixels "$work/paint.png" "$area")
+  ((after > before + 1500)) || fail "the stroke painted $((after - before)) coloured pixels"
+  leave_screen_and_game
+}
+
 case "$case_name" in
   screens) case_screens ;;
   missing_asset) case_missing_asset ;;
   unicode_folder) case_unicode_folder ;;
+  letters) case_letters ;;
+  paint) case_paint ;;
   *) echo "unknown case $case_name" >&2; exit 2 ;;
 esac
 finish

@@ -1,13 +1,16 @@
-# Shared functions of wine_game.sh: start and watch the game, read its windows, take screenshots.
+# Shared functions of the game's Wine tests: start and watch the game and its companion, read its
+# windows, take screenshots.
 # Expects app_dir, driver and work to be set by the caller.
 
 game_pid=""
+started_pids=()
 failures=0
 
 fail() {
   echo "FAIL: $*" >&2
   echo "windows:" >&2
   forms_now | sed 's/^/  /' >&2
+  echo "companion processes: $(companions | tr '\n' ' ')" >&2
   local title
   drive list | awk -F'|' '$1 == "#32770" && $4 == 1 { print $2 }' | while read -r title; do
     echo "  dialog: $(drive msgbox "$title" 500)" >&2
@@ -16,10 +19,14 @@ fail() {
   finish
 }
 
+# Ends what the test started and any companion left behind, which would otherwise be found
+# running by the next test of the session.
 finish() {
-  if [[ -n "$game_pid" ]] && kill -0 "$game_pid" 2>/dev/null; then
-    kill "$game_pid" 2>/dev/null
-  fi
+  local pid
+  for pid in "${started_pids[@]}"; do
+    kill -0 "$pid" 2>/dev/null && kill "$pid" 2>/dev/null
+  done
+  stop_companions
   if ((failures == 0)); then echo "PASS"; fi
   exit $((failures > 0))
 }
@@ -29,9 +36,59 @@ drive() { wine "$driver" "$@" </dev/null 2>/dev/null | tr -d '\r'; return "${PIP
 start_game() {
   local folder=$1
   [[ -f "$folder/WOB.exe" ]] || { echo "FAIL: no $folder/WOB.exe (build the wob target)" >&2; exit 1; }
-  (cd "$folder" && exec wine WOB.exe </dev/null >"$work/game.log" 2>&1) &
+  (cd "$folder" && exec wine WOB.exe </dev/null >>"$work/game.log" 2>&1) &
   game_pid=$!
+  started_pids+=("$game_pid")
 }
+
+# Starts the companion host PROGRAM (a path) by itself and waits for its hidden window.
+start_companion() {
+  (cd "$(dirname "$1")" && exec wine "$(basename "$1")" </dev/null >/dev/null 2>&1) &
+  started_pids+=($!)
+  drive wait MuzzleFrame - 15000 >/dev/null
+}
+
+# The Windows process ids of the running companion hosts, whatever the case of their file name.
+companions() { drive processes Muzzle.exe | cut -d'|' -f1; }
+
+# Waits up to SECONDS for exactly one companion, then checks for HOLD seconds that it stays the
+# only one, with one hidden window, and prints its process id.
+one_companion() {
+  local deadline=$((SECONDS + $1)) hold=$2 pid="" now
+  while :; do
+    now=$(companions)
+    if [[ -n "$now" && "$now" != *$'\n'* ]] && [[ "$(drive owner MuzzleFrame -)" == "$now" ]]; then
+      pid=$now
+      break
+    fi
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+  deadline=$((SECONDS + hold))
+  while ((SECONDS < deadline)); do
+    sleep 0.2
+    [[ "$(companions)" == "$pid" && "$(drive owner MuzzleFrame -)" == "$pid" ]] || return 1
+  done
+  echo "$pid"
+}
+
+# Waits up to SECONDS until no companion process and no hidden window is left.
+no_companion() {
+  local deadline=$((SECONDS + $1))
+  until [[ -z "$(companions)" ]] && ! drive exists MuzzleFrame - >/dev/null; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
+# Closes every companion through its hidden window, as a second start does.
+stop_companions() {
+  drive close MuzzleFrame - >/dev/null
+  no_companion 10
+}
+
+# The game's process is gone from the process list as well.
+no_game_process() { [[ -z "$(drive processes WOB.exe)" ]]; }
 
 # The game's visible windows, topmost first, as "title|left top right bottom".
 forms_now() {
@@ -109,6 +166,36 @@ exit_button_centre() {
     W = w * 15; H = h * 15
     bh = 495 * H / 4215; bw = 495 * W / 6060
     printf "%d %d\n", (200 + bw / 2) / 15, (H - 200 - bh + bh / 2) / 15 }'
+}
+
+# The centre of a main-menu button in pixels: letters bottom left, colours bottom right.
+menu_button_centre() {
+  awk -v which="$1" -v w="$2" -v h="$3" 'BEGIN {
+    W = w * 15; H = h * 15
+    bh = (H - 800) / (2 + 455 / 1455); bw = (W - 600) / 2
+    left = which == "colours" ? bw + 400 : 240
+    printf "%d %d\n", (left + bw / 2) / 15, (bh + 400 + bh / 2) / 15 }'
+}
+
+# The play area of an activity screen, or the drawing area of the paint screen, less a border of
+# 4 pixels, as an ImageMagick geometry: 200 twips margins, the button row and its gap below.
+play_area() {
+  awk -v w="$1" -v h="$2" 'BEGIN {
+    W = w * 15; H = h * 15; bh = 495 * H / 4215
+    printf "%dx%d+%d+%d\n", (W - 400) / 15 - 8, (H - bh - 600) / 15 - 8, 200 / 15 + 4, 200 / 15 + 4 }'
+}
+
+# How many pixels of the area GEOMETRY of a screenshot are not near black.
+bright_pixels() {
+  /usr/bin/convert "$1" -crop "$2" +repage -colorspace Gray -threshold 10% \
+    -format '%[fx:round(mean * w * h)]' info:
+}
+
+# How many pixels of the area GEOMETRY of a screenshot are strongly coloured (not white, grey or
+# black).
+coloured_pixels() {
+  /usr/bin/convert "$1" -crop "$2" +repage -colorspace HSL -channel G -separate -threshold 50% \
+    -format '%[fx:round(mean * w * h)]' info:
 }
 
 shoot() { import -display "$DISPLAY" -window root "$1"; }

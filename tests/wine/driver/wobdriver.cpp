@@ -20,11 +20,23 @@
 //   list                              print every top-level window: class|title|rect|visible
 //   foreground                        print "class|title" of the foreground window
 //   activate CLASS TITLE              bring the window to the foreground
-//   keys VK[+VK...] ...               SendInput: press the keys of a chord in order, release
-//                                     them in reverse; VK in hex (0x5B) or decimal
+//   keys [-hold MS] VK[+VK...] ...    SendInput: press the keys of a chord in order, release
+//                                     them in reverse; VK in hex (0x5B) or decimal; with -hold,
+//                                     one key event every MS ms, as a person's hands would
 //   mouse X Y [left|right]            SendInput: move to screen X Y and click
+//   move X Y [X Y...]                 SendInput: move through the points without a button, one
+//                                     event at a time so that each reaches the window
 //   run PROGRAM [ARGS...]             start a program, wait for it, exit with its exit code
+//   processes [NAME]                  print "pid|exe" of every process (of those whose file name
+//                                     is NAME, ignoring case)
+//   owner CLASS TITLE                 print the process id of every matching top-level window
+//   close CLASS TITLE                 send WM_CLOSE to every matching top-level window
+//   spy [TIMEOUT]                     show a window "WobSpy" in front until F12 goes down (or
+//                                     TIMEOUT ms pass), then print the key downs it received
+//                                     before, one "0xVK" a line; exit 1 on timeout
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -141,6 +153,12 @@ WORD ParseKey(const char* text) {
 
 // Each argument is one chord: keys go down left to right and come up right to left.
 int CmdKeys(int count, char** chords) {
+  DWORD hold_ms = 0;
+  if (count >= 2 && std::strcmp(chords[0], "-hold") == 0) {
+    hold_ms = static_cast<DWORD>(std::strtoul(chords[1], nullptr, 0));
+    count -= 2;
+    chords += 2;
+  }
   for (int i = 0; i < count; ++i) {
     std::vector<WORD> keys;
     std::string chord = chords[i];
@@ -164,7 +182,14 @@ int CmdKeys(int count, char** chords) {
       input.ki.dwFlags = KEYEVENTF_KEYUP;
       inputs.push_back(input);
     }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (hold_ms == 0) {
+      SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+      continue;
+    }
+    for (INPUT& input : inputs) {
+      SendInput(1, &input, sizeof(INPUT));
+      Sleep(hold_ms);
+    }
   }
   return 0;
 }
@@ -177,6 +202,76 @@ int CmdMouse(int x, int y, bool right) {
   inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   SendInput(2, inputs, sizeof(INPUT));
   return 0;
+}
+
+// Absolute coordinates of SendInput run from 0 to 65535 over the primary screen.
+int CmdMove(int count, char** coordinates) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  for (int i = 0; i + 1 < count; i += 2) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(std::atoi(coordinates[i]), 65536, width);
+    input.mi.dy = MulDiv(std::atoi(coordinates[i + 1]), 65536, height);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(INPUT));
+    // Moves queued together are merged into one; a pause lets the program take each.
+    Sleep(15);
+  }
+  return 0;
+}
+
+int CmdProcesses(const char* name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return kNotFound;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (name == nullptr || lstrcmpiA(entry.szExeFile, name) == 0) {
+      std::printf("%lu|%s\n", entry.th32ProcessID, entry.szExeFile);
+    }
+  }
+  CloseHandle(snapshot);
+  return 0;
+}
+
+std::vector<std::string> spied_keys;
+bool spy_done = false;
+
+LRESULT CALLBACK SpyProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+    if (wparam == VK_F12) {
+      spy_done = true;
+      return 0;
+    }
+    char line[16];
+    std::snprintf(line, sizeof(line), "0x%02X", static_cast<unsigned>(wparam));
+    spied_keys.push_back(line);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+// A window of the driver's own in front: the keys it gets are those no hook swallowed.
+int CmdSpy(DWORD timeout) {
+  WNDCLASSA window_class = {};
+  window_class.lpfnWndProc = SpyProc;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.lpszClassName = "WobSpy";
+  RegisterClassA(&window_class);
+  HWND window = CreateWindowExA(WS_EX_TOPMOST, "WobSpy", "spy", WS_POPUP | WS_VISIBLE, 0, 0, 200,
+                                100, nullptr, nullptr, window_class.hInstance, nullptr);
+  SetForegroundWindow(window);
+  SetFocus(window);
+  const DWORD start = GetTickCount();
+  for (DWORD now = start; !spy_done && now - start < timeout; now = GetTickCount()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout - (now - start), QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+  DestroyWindow(window);
+  for (const std::string& key : spied_keys) std::printf("%s\n", key.c_str());
+  return spy_done ? 0 : kNotFound;
 }
 
 int CmdRun(int count, char** args) {
@@ -226,6 +321,13 @@ int CmdOnWindow(const std::string& command, int argc, char** argv) {
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
   } else if (command == "activate") {
     SetForegroundWindow(window);
+  } else if (command == "owner" || command == "close") {
+    for (HWND match : FindAll(argv[2], argv[3])) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(match, &process);
+      if (command == "owner") std::printf("%lu\n", process);
+      if (command == "close") SendMessageA(match, WM_CLOSE, 0, 0);
+    }
   } else {
     return kUsage;
   }
@@ -269,7 +371,10 @@ int Dispatch(int argc, char** argv) {
     return CmdMouse(std::atoi(argv[2]), std::atoi(argv[3]),
                     argc > 4 && !std::strcmp(argv[4], "right"));
   }
+  if (command == "move" && argc >= 4) return CmdMove(argc - 2, argv + 2);
   if (command == "run" && argc >= 3) return CmdRun(argc - 2, argv + 2);
+  if (command == "processes") return CmdProcesses(argc > 2 ? argv[2] : nullptr);
+  if (command == "spy") return CmdSpy(Timeout(argc, argv, 2));
   return CmdOnWindow(command, argc, argv);
 }
 
