@@ -1,4 +1,4 @@
-// Run-time errors of the forms runtime and the helper that passes over a failing statement.
+// Run-time errors of the forms runtime and PassOver, which passes over a failing statement.
 #pragma once
 
 #include <stdexcept>

@@ -20,7 +20,7 @@ fail() {
 }
 
 # Ends what the test started and any companion left behind, which would otherwise be found
-# running by the next test of the session.
+# running by the next test in the same Wine prefix.
 finish() {
   local pid
   for pid in "${started_pids[@]}"; do
