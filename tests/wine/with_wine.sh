@@ -80,7 +80,11 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
   </dev/null >/dev/null 2>&1
 wineserver -w
-wineserver -p 60
+# The server and Wine's own services stay up until the end. The services are started here, with
+# no output attached: started by a test, they would hold its output open and the test runner
+# would wait for them until its timeout.
+wineserver -p </dev/null >/dev/null 2>&1
+wine reg query 'HKCU\Software\Wine\X11 Driver' </dev/null >/dev/null 2>&1
 
 "$@" </dev/null
 status=$?
