@@ -83,6 +83,9 @@ class Platform {
   virtual bool UsesCompanion() = 0;
   // Executable names of the running processes; nullopt when the snapshot cannot be taken.
   virtual std::optional<std::vector<std::string>> ListProcesses() = 0;
+  // Asks the top-level window of this class, of whatever program, to close (WM_CLOSE) and
+  // waits until it has handled that; false when there is none.
+  virtual bool CloseWindowOfClass(const std::string& window_class) = 0;
   // The game's own keyboard lockdown; returns a handle, 0 when it cannot be installed.
   virtual std::intptr_t InstallKeyboardHook() = 0;
   virtual void RemoveKeyboardHook(std::intptr_t handle) = 0;

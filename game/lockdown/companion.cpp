@@ -5,11 +5,14 @@
 #include <cctype>
 #include <string>
 
+#include "game/forms/picture.h"
+
 namespace lockdown {
 
 namespace {
 
 constexpr char kCompanionExe[] = "Muzzle.exe";
+constexpr char kCompanionWindowClass[] = "MuzzleFrame";  // the running companion's identity
 
 // Process names compare whole and ignoring case, as the file system that holds them does.
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
@@ -37,7 +40,13 @@ void StartCompanionUnlessRunning(forms::Application& app) {
 }
 
 void StopCompanion(forms::Application& app) {
-  if (app.Host().UsesCompanion()) StartCompanion(app);
+  if (!app.Host().UsesCompanion()) return;
+  if (forms::ResolvePath(app.Path() + "\\" + kCompanionExe).empty()) {
+    // Without the program no second start can close the running companion: close its window
+    // as that start would, so the game leaves nothing running when it reports the file.
+    app.Host().CloseWindowOfClass(kCompanionWindowClass);
+  }
+  StartCompanion(app);
 }
 
 }  // namespace lockdown

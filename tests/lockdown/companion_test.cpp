@@ -80,6 +80,21 @@ TEST_F(CompanionTest, PlatformsWithoutTheCompanionStartNothing) {
   EXPECT_EQ(Starts(), 0u);
 }
 
+TEST_F(CompanionTest, StopWithoutTheFileClosesTheRunningCompanionThenReportsTheFile) {
+  fs::remove(fs::path(dir) / "Muzzle.exe");
+  Platform().window_classes = {"MuzzleFrame"};
+  EXPECT_THROW(lockdown::StopCompanion(scenario.App()), forms::RuntimeError);
+  EXPECT_EQ(Platform().closed_window_classes, std::vector<std::string>{"MuzzleFrame"});
+  EXPECT_TRUE(Platform().window_classes.empty());
+}
+
+TEST_F(CompanionTest, StopWithTheFileLeavesClosingToTheSecondStart) {
+  Platform().window_classes = {"MuzzleFrame"};
+  lockdown::StopCompanion(scenario.App());
+  EXPECT_EQ(Starts(), 1u);
+  EXPECT_TRUE(Platform().closed_window_classes.empty());
+}
+
 TEST_F(CompanionTest, MissingFileIsTheRuntimesFileError) {
   fs::remove(fs::path(dir) / "Muzzle.exe");
   Platform().processes = std::vector<std::string>{};

@@ -10,7 +10,8 @@
 #   companion_kept            ShutDownWhenRunAgain=0 keeps the companion after the game ends
 #   swallowed_keys            Ctrl+Esc, the Windows key and ';' reach no window, Ctrl+Alt+S/T do
 #   companion_missing_at_load no Muzzle.exe: the runtime's error box names it, exit code 1
-#   companion_missing_at_exit Muzzle.exe deleted while the game runs: the same at Ctrl+Alt+T
+#   companion_missing_at_exit Muzzle.exe deleted while the game runs: the same at Ctrl+Alt+T,
+#                             and the running companion is closed all the same
 set -u
 case_name=$1 app_dir=$2 driver=$3 work_root=$4
 work="$work_root/$case_name"
@@ -196,6 +197,8 @@ case_companion_missing_at_exit() {
   rm "$copy/Muzzle.exe"
   drive keys "$exit_keys" >/dev/null
   expect_companion_error
+  # With no program to start a second time, the game closed the companion's window itself.
+  no_companion 10 || fail "the companion still runs after the game ended"
 }
 
 case "$case_name" in

@@ -63,6 +63,14 @@ bool HeadlessPlatform::StartProgram(const std::string& path, int window_style) {
   return true;
 }
 
+bool HeadlessPlatform::CloseWindowOfClass(const std::string& window_class) {
+  const auto found = std::find(window_classes.begin(), window_classes.end(), window_class);
+  if (found == window_classes.end()) return false;
+  window_classes.erase(found);
+  closed_window_classes.push_back(window_class);
+  return true;
+}
+
 std::intptr_t HeadlessPlatform::InstallKeyboardHook() {
   if (!hook_available) return 0;
   hook_installs.push_back(next_hook_);

@@ -42,6 +42,7 @@ class HeadlessPlatform : public Platform {
   std::vector<ProgramStart> started_programs;  // the starts that succeeded
   std::vector<std::intptr_t> hook_installs;    // handles given out
   std::vector<std::intptr_t> hook_removals;
+  std::vector<std::string> closed_window_classes;  // windows of this class asked to close
   sound::HeadlessWaveOutput sound;
   long long presents = 0;
   long long presented_pixels = 0;
@@ -50,6 +51,7 @@ class HeadlessPlatform : public Platform {
   // Settings, before the program starts.
   std::optional<std::vector<std::string>> processes = std::vector<std::string>{};
   bool uses_companion = true;
+  std::vector<std::string> window_classes;  // top-level windows of other programs, by class
   bool hook_available = true;
   bool programs_must_exist = true;  // StartProgram fails for a path that names no file
   std::string app_folder;
@@ -85,6 +87,7 @@ class HeadlessPlatform : public Platform {
   bool StartProgram(const std::string& path, int window_style) override;
   bool UsesCompanion() override { return uses_companion; }
   std::optional<std::vector<std::string>> ListProcesses() override { return processes; }
+  bool CloseWindowOfClass(const std::string& window_class) override;
   std::intptr_t InstallKeyboardHook() override;
   void RemoveKeyboardHook(std::intptr_t handle) override;
   sound::WaveOutput& Sound() override { return sound; }

@@ -49,6 +49,8 @@ class SdlPlatform : public Platform {
   bool StartProgram(const std::string& path, int window_style) override;
   bool UsesCompanion() override { return false; }
   std::optional<std::vector<std::string>> ListProcesses() override;
+  // Linux runs no companion, so there is no window of another program to close.
+  bool CloseWindowOfClass(const std::string&) override { return false; }
   std::intptr_t InstallKeyboardHook() override;
   void RemoveKeyboardHook(std::intptr_t handle) override;
   sound::WaveOutput& Sound() override;

@@ -35,6 +35,7 @@ class Win32Platform : public Platform {
   bool StartProgram(const std::string& path, int window_style) override;
   bool UsesCompanion() override { return true; }
   std::optional<std::vector<std::string>> ListProcesses() override;
+  bool CloseWindowOfClass(const std::string& window_class) override;
   std::intptr_t InstallKeyboardHook() override;
   void RemoveKeyboardHook(std::intptr_t handle) override;
   sound::WaveOutput& Sound() override { return sound_; }

@@ -71,6 +71,15 @@ std::optional<std::vector<std::string>> Win32Platform::ListProcesses() {
   return names;
 }
 
+bool Win32Platform::CloseWindowOfClass(const std::string& window_class) {
+  HWND window = FindWindowA(window_class.c_str(), nullptr);
+  if (window == nullptr) return false;
+  // A hung program must not hang the game: give up after a few seconds.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  return true;
+}
+
 std::intptr_t Win32Platform::InstallKeyboardHook() {
   return modDisableLowLevelKeys::InstallKeyboardHook();
 }
