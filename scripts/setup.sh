@@ -4,7 +4,7 @@
 #   setup.sh all      also the Windows cross-compiler, Wine and the X tools the tests use
 set -euo pipefail
 
-game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libstb-dev fonts-liberation2
+game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libx11-dev libstb-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev)
 test_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   xdotool x11-apps x11-utils imagemagick)

@@ -1,12 +1,14 @@
 #!/bin/bash
 # Smoke test of the SDL game under its own Xvfb without a window manager: the splash is a
 # small centred window, the main menu covers the screen and is drawn, the lockdown keeps
-# the escape keys from the menu, and Ctrl+Alt+T ends the game with exit code 0.
-# Usage: sdl_smoke_test.sh <wob executable> <folder for screenshots and logs>
+# the escape keys from the menu while it holds the keyboard grab, and Ctrl+Alt+T ends the game
+# with exit code 0.
+# Usage: sdl_smoke_test.sh <wob executable> <folder for screenshots and logs> <x_grab_probe>
 set -u
 
 wob=$1
 out=$2
+grab_probe=$3
 # shellcheck source=sdl_game_lib.sh
 source "$(dirname "$0")/sdl_game_lib.sh"
 
@@ -30,6 +32,9 @@ dx=$((2 * x + w - screen_w))
 dy=$((2 * y + h - screen_h))
 ((dx * dx <= 4 && dy * dy <= 4)) || fail "the splash is not centred"
 
+# The keyboard is locked down from the menu's load on, not before.
+"$grab_probe" >/dev/null && fail "the keyboard is grabbed while the splash shows"
+
 # Any character key closes the splash; the menu then covers the screen.
 xdotool key space
 wait_for 30 has_full_window || fail "the main menu did not cover the screen"
@@ -38,6 +43,7 @@ import -window root "$out/menu.png" || fail "no screenshot of the menu"
 menu_deviation=$(deviation "$out/menu.png")
 echo "main menu screenshot deviation $menu_deviation"
 awk -v d="$menu_deviation" 'BEGIN { exit !(d > 0.02) }' || fail "the main menu looks blank"
+wait_for 10 "$grab_probe" >/dev/null || fail "the menu does not hold the keyboard grab"
 
 # Every character opens a screen from the menu, so these keys must be swallowed for
 # Ctrl+Alt+T to reach the menu and end the game.
