@@ -46,6 +46,10 @@ SdlPlatform::SdlPlatform()
   // A child's first click on a window must count, focused or not.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // The canvas is drawn in software already: the windows show it through the platform's plain
+  // framebuffer, which takes just the changed rectangles, not through a GL context that would
+  // redraw the whole window in software for every dot.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw std::runtime_error(std::string("Cannot open the display (is DISPLAY set?): ") +
                              SDL_GetError());

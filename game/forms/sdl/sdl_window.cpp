@@ -24,17 +24,11 @@ SdlWindow::SdlWindow(const WindowSpec& spec, const PixelRect& display) {
   const PixelRect place = PlaceWindow(spec, display);
   window_ = SDL_CreateWindow(spec.caption.c_str(), place.x, place.y, place.w, place.h,
                              SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
-  if (window_ != nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ == nullptr) {
-    const std::string reason = SDL_GetError();
-    if (window_ != nullptr) SDL_DestroyWindow(window_);
-    throw std::runtime_error("Cannot create a window: " + reason);
-  }
+  if (window_ == nullptr)
+    throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
 }
 
 SdlWindow::~SdlWindow() {
-  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-  SDL_DestroyRenderer(renderer_);
   SDL_DestroyWindow(window_);
 }
 
@@ -63,46 +57,49 @@ void SdlWindow::SetKeyboardGrab(bool grab) {
   SDL_SetWindowKeyboardGrab(window_, grab ? SDL_TRUE : SDL_FALSE);
 }
 
-bool SdlWindow::FitTexture(int width, int height) {
-  if (texture_ != nullptr && width == texture_width_ && height == texture_height_) return false;
-  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-  // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the canvas's own layout: no conversion.
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                               width, height);
-  texture_width_ = width;
-  texture_height_ = height;
-  return true;
-}
-
 long SdlWindow::Present(const Canvas& canvas, const std::vector<PixelRect>& dirty) {
   const int width = canvas.Width(), height = canvas.Height();
-  if (width <= 0 || height <= 0) return 0;
-  const bool whole = FitTexture(width, height);
-  if (texture_ == nullptr) return 0;
-  std::vector<PixelRect> rects = whole ? std::vector<PixelRect>{{0, 0, width, height}} : dirty;
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (width <= 0 || height <= 0 || surface == nullptr) return 0;
+  // A new or resized surface holds nothing yet: it takes the whole canvas once.
+  const bool whole =
+      surface != surface_ || surface->w != surface_width_ || surface->h != surface_height_;
+  surface_ = surface;
+  surface_width_ = surface->w;
+  surface_height_ = surface->h;
+  const std::vector<PixelRect> rects =
+      whole ? std::vector<PixelRect>{{0, 0, width, height}} : dirty;
+  std::vector<SDL_Rect> areas;
   long copied = 0;
   for (const PixelRect& rect : rects) {
     const int x0 = std::max(0, rect.x), y0 = std::max(0, rect.y);
-    const int x1 = std::min(width, rect.x + rect.w), y1 = std::min(height, rect.y + rect.h);
+    const int x1 = std::min({width, surface->w, rect.x + rect.w});
+    const int y1 = std::min({height, surface->h, rect.y + rect.h});
     if (x1 <= x0 || y1 <= y0) continue;
     const SDL_Rect area{x0, y0, x1 - x0, y1 - y0};
-    const std::uint32_t* first = canvas.Pixels() + static_cast<std::size_t>(y0) * width + x0;
-    SDL_UpdateTexture(texture_, &area, first, width * 4);
+    CopyArea(canvas, *surface, area);
+    areas.push_back(area);
     copied += static_cast<long>(area.w) * area.h;
   }
-  Redraw();
+  // Only the changed areas travel to the display, so a painted dot costs a dot.
+  if (!areas.empty())
+    SDL_UpdateWindowSurfaceRects(window_, areas.data(), static_cast<int>(areas.size()));
   return copied;
 }
 
+void SdlWindow::CopyArea(const Canvas& canvas, SDL_Surface& surface, const SDL_Rect& area) {
+  // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the canvas's own layout.
+  const std::uint32_t* source =
+      canvas.Pixels() + static_cast<std::size_t>(area.y) * canvas.Width() + area.x;
+  auto* target = static_cast<std::uint8_t*>(surface.pixels) +
+                 static_cast<std::size_t>(area.y) * surface.pitch +
+                 static_cast<std::size_t>(area.x) * surface.format->BytesPerPixel;
+  SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_RGB888, source, canvas.Width() * 4,
+                    surface.format->format, target, surface.pitch);
+}
+
 void SdlWindow::Redraw() {
-  if (texture_ == nullptr) return;
-  // The back buffer's content is undefined after a present, so the whole texture goes again;
-  // it lies 1:1 at the top left so that pixels and mouse positions agree.
-  const SDL_Rect area{0, 0, texture_width_, texture_height_};
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, &area);
-  SDL_RenderPresent(renderer_);
+  if (surface_ != nullptr) SDL_UpdateWindowSurface(window_);
 }
 
 }  // namespace forms

@@ -7,8 +7,8 @@
 #include "game/forms/platform.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
+struct SDL_Rect;
 
 namespace forms {
 
@@ -16,7 +16,7 @@ class Canvas;
 
 class SdlWindow {
  public:
-  // Throws std::runtime_error when SDL cannot create the window or its renderer.
+  // Throws std::runtime_error when SDL cannot create the window.
   SdlWindow(const WindowSpec& spec, const PixelRect& display);
   ~SdlWindow();
   SdlWindow(const SdlWindow&) = delete;
@@ -27,18 +27,17 @@ class SdlWindow {
   void Show(bool visible);
   void TakeFocus();
   void SetKeyboardGrab(bool grab);
-  // Copies the dirty rectangles of the canvas into the texture and presents the window.
-  // Returns the number of pixels copied.
+  // Copies the dirty rectangles of the canvas into the window's surface and presents just
+  // those. Returns the number of pixels copied.
   long Present(const Canvas& canvas, const std::vector<PixelRect>& dirty);
-  void Redraw();  // presents the texture again, as it is
+  void Redraw();  // presents the window's surface again, as it is
 
  private:
-  bool FitTexture(int width, int height);
+  static void CopyArea(const Canvas& canvas, SDL_Surface& surface, const SDL_Rect& area);
 
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  int texture_width_ = 0, texture_height_ = 0;  // pixels
+  SDL_Surface* surface_ = nullptr;              // the window's own; SDL frees it with the window
+  int surface_width_ = 0, surface_height_ = 0;  // pixels
   bool visible_ = false;
 };
 

@@ -1,0 +1,49 @@
+#!/bin/bash
+# CPU time the game uses while a child keeps it busy: a key held with auto-repeat on the letters
+# screen (30 presses a second), and the mouse moving without pause over the paint screen
+# (100 moves a second).
+# Usage: busy_cpu.sh <wob> <work folder> [seconds]
+set -u
+source "$(dirname "$0")/bench_common.sh"
+wob=$1 work=$2 seconds=${3:-30}
+width=1280 height=800
+mkdir -p "$work"
+ticks_per_second=$(getconf CLK_TCK)
+# utime and stime are fields 14 and 15 of /proc/<pid>/stat, in clock ticks.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$wob_pid/stat"; }
+
+# measure <what> <command...>: the game's CPU while the command runs.
+measure() {
+  local what=$1 before after
+  shift
+  before=$(cpu_ticks)
+  "$@"
+  after=$(cpu_ticks)
+  awk -v t=$((after - before)) -v hz="$ticks_per_second" -v s="$seconds" -v w="$what" 'BEGIN {
+    printf "%s: %.2f s of CPU in %d s = %.1f%% of one core\n", w, t / hz, s, 100 * t / hz / s }'
+}
+
+hold_key() { xdotool key --delay 33 --repeat $((seconds * 30)) a; }
+
+# One xdotool run with a move every 10 ms, back and forth across the drawing area.
+move_mouse() {
+  local moves=() i x
+  for ((i = 0; i < seconds * 100; i++)); do
+    x=$((100 + (i * 7) % (width - 200)))
+    moves+=(mousemove "$x" $((150 + (i * 3) % (height - 400))) sleep 0.01)
+  done
+  xdotool "${moves[@]}"
+}
+
+start_xvfb "${width}x${height}" "$work"
+start_game "$wob" "$work/busy_cpu.log"
+open_menu "$work/busy_cpu.log" "$width" "$height" || exit 1
+# The letters button fills the menu's bottom-left quarter, the colours button its bottom-right.
+xdotool mousemove $((width / 4)) $((height * 3 / 5)) click 1
+sleep 1
+measure "key held on the letters screen" hold_key
+xdotool mousemove 40 $((height - 40)) click 1  # the exit button, bottom left
+sleep 1
+xdotool mousemove $((width * 3 / 4)) $((height * 3 / 5)) click 1
+sleep 1
+measure "mouse moving on the paint screen" move_mouse
