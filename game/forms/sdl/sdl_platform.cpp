@@ -14,6 +14,7 @@
 #include "game/forms/sdl/posix_services.h"
 #include "game/forms/sdl/sdl_cursor_cache.h"
 #include "game/forms/sdl/sdl_window.h"
+#include "game/forms/sdl/x11_errors.h"
 #include "game/sound/wave_output_sdl.h"
 
 namespace forms {
@@ -58,6 +59,8 @@ SdlPlatform::SdlPlatform()
     SDL_Quit();
     throw std::runtime_error("Cannot open the display (is DISPLAY set?): no display found");
   }
+  // Set after SDL's own start-up, which installs a handler that defers to Xlib's fatal one.
+  if (std::string(SDL_GetCurrentVideoDriver()) == "x11") PassOverXErrors();
   SDL_StartTextInput();
   counter_start_ = SDL_GetPerformanceCounter();
   counter_frequency_ = SDL_GetPerformanceFrequency();
