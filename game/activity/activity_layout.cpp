@@ -1,12 +1,17 @@
 // The activity screen's layout: fixed 200-twip margins, buttons scaled from the design size.
 #include "game/activity/activity_screen.h"
 
+#include <algorithm>
+
 namespace activity {
 
 namespace {
 // Below this the margins alone fill the form and the frame's size would go negative.
 constexpr float kMinWidth = 2 * kMargin + 1;   // twips
 constexpr float kMinHeight = 3 * kMargin + 1;  // twips, besides the button row
+// The exit button's caption grows with the button (by the smaller ratio, so it fits), so a parent
+// finds it on any screen.
+constexpr float kDesignCaptionPoints = 8.25f;
 }  // namespace
 
 // Sizes a bottom-row button from the ratios and stands it on the row; place k counts from the
@@ -37,6 +42,7 @@ void ActivityScreen::Form_Resize() {
   }
   auto& exit = Get<forms::CommandButton>("cmdExit");
   LayoutButton(exit, form_height, 0);
+  exit.SetFontSize(kDesignCaptionPoints * std::min(HeightRatio, WidthRatio));
   auto& frame = Get<forms::Frame>("Frame1");
   frame.SetLeft(kMargin);
   frame.SetTop(kMargin);

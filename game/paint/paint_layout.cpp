@@ -1,4 +1,6 @@
 // frmPaint's layout: the button row along the bottom, scaled to the screen, and the drawing area.
+#include <algorithm>
+
 #include "game/paint/paint_color.h"
 #include "game/paint/paint_screen.h"
 
@@ -8,6 +10,8 @@ namespace {
 
 constexpr float kDesignWidth = 6060.0f, kDesignHeight = 4215.0f;  // twips
 constexpr float kDesignButton = 495.0f;  // twips, scaled by WidthRatio and HeightRatio
+// The buttons' captions grow with the buttons, so a parent finds them on any screen.
+constexpr float kDesignCaptionPoints = 8.25f;
 // Below these sizes the button row and the drawing area no longer fit inside their fixed
 // 200-twip margins (the row needs 1400 + 8 x a button width; the drawing area H - h - 600),
 // so a form that small keeps the controls where they were.
@@ -24,16 +28,18 @@ void PaintScreen::Form_Resize() {
     LayoutColorButton(Get<forms::Control>(ColorAtSlot(slot).button), slot);
   }
   const auto& red = Get<forms::Control>("cmdTriangle");
-  auto& clear = Get<forms::Control>("cmdClear");
+  auto& clear = Get<forms::CommandButton>("cmdClear");
   clear.SetHeight(kDesignButton * HeightRatio);
   clear.SetWidth(kDesignButton * WidthRatio * 2);
   clear.SetLeft(Width() - 1400 - 8 * red.Width());
   clear.SetTop(Height() - 200 - red.Height());
-  auto& exit = Get<forms::Control>("cmdExit");
+  auto& exit = Get<forms::CommandButton>("cmdExit");
   exit.SetHeight(kDesignButton * HeightRatio);
   exit.SetWidth(kDesignButton * WidthRatio);
   exit.SetLeft(200);
   exit.SetTop(Height() - 200 - exit.Height());
+  clear.SetFontSize(kDesignCaptionPoints * std::min(HeightRatio, WidthRatio));
+  exit.SetFontSize(kDesignCaptionPoints * std::min(HeightRatio, WidthRatio));
   auto& picture = Get<forms::Control>("Picture1");
   picture.SetLeft(200);
   picture.SetTop(200);
