@@ -51,6 +51,8 @@ SdlPlatform::SdlPlatform()
   // framebuffer, which takes just the changed rectangles, not through a GL context that would
   // redraw the whole window in software for every dot.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
+  PassOverXErrors();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw std::runtime_error(std::string("Cannot open the display (is DISPLAY set?): ") +
                              SDL_GetError());
