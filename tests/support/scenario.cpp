@@ -49,22 +49,21 @@ void Scenario::Send(Event::Kind kind, forms::WindowId window, int x, int y, int 
   platform_->Push(event);
 }
 
-void Scenario::KeyDown(int vk, int shift) {
+void Scenario::SendKey(Event::Kind kind, int vk, int shift) {
   Event event;
-  event.kind = Event::Kind::kKeyDown;
+  event.kind = kind;
   event.window = platform_->ActiveWindow();
   event.key = vk;
   event.shift = shift;
   platform_->Push(event);
 }
 
+void Scenario::KeyDown(int vk, int shift) {
+  SendKey(Event::Kind::kKeyDown, vk, shift);
+}
+
 void Scenario::KeyUp(int vk, int shift) {
-  Event event;
-  event.kind = Event::Kind::kKeyUp;
-  event.window = platform_->ActiveWindow();
-  event.key = vk;
-  event.shift = shift;
-  platform_->Push(event);
+  SendKey(Event::Kind::kKeyUp, vk, shift);
 }
 
 void Scenario::Char(int ch) {

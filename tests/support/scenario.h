@@ -58,6 +58,7 @@ class Scenario {
 
  private:
   void Send(forms::Event::Kind kind, forms::WindowId window, int x, int y, int button, int shift);
+  void SendKey(forms::Event::Kind kind, int vk, int shift);
 
   std::unique_ptr<forms::HeadlessPlatform> platform_;
   std::unique_ptr<forms::Application> app_;
