@@ -10,6 +10,7 @@
 
 #include "game/activity/activity_screen.h"
 #include "game/forms/headless/headless_platform.h"
+#include "game/sound/wave_output_headless.h"
 
 namespace activity {
 
@@ -50,7 +51,7 @@ namespace {
 // tick is called directly, and its event-loop turns find nothing waiting.
 struct Bench {
   Bench(int width_px, int height_px)
-      : platform(width_px, height_px), app(platform), screen(app, game, activity::kLetters) {
+      : platform(width_px, height_px), app(platform), screen(app, game, sound, activity::kLetters) {
     platform.app_folder = WOB_APP_DIR;
     platform.MarkFinished();  // no harness thread waits for the program to idle
     app.Show(screen);
@@ -76,6 +77,7 @@ struct Bench {
   forms::HeadlessPlatform platform;
   forms::Application app;
   shell::GameState game;
+  sound::HeadlessWaveOutput sound;
   activity::ActivityScreen screen;
   activity::ActivityScreenProbe probe{screen};
 };

@@ -10,8 +10,8 @@ constexpr int kCursorCount = 10;
 }  // namespace
 
 ActivityScreen::ActivityScreen(forms::Application& app, shell::GameState& game,
-                               const ScreenTable& table)
-    : forms::Form(app), game_(game), table_(table) {}
+                               sound::WaveOutput& sound, const ScreenTable& table)
+    : forms::Form(app), game_(game), sound_(sound), table_(table) {}
 
 ActivityScreen::~ActivityScreen() = default;
 

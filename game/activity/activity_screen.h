@@ -32,7 +32,9 @@ struct Slot {
 
 class ActivityScreen : public forms::Form {
  public:
-  ActivityScreen(forms::Application& app, shell::GameState& game, const ScreenTable& table);
+  // sound: where the celebration's firework sound plays.
+  ActivityScreen(forms::Application& app, shell::GameState& game, sound::WaveOutput& sound,
+                 const ScreenTable& table);
   ~ActivityScreen() override;
 
   void Form_Load() override;
@@ -84,6 +86,7 @@ class ActivityScreen : public forms::Form {
   void PlayFireSound(int slot);
 
   shell::GameState& game_;
+  sound::WaveOutput& sound_;
   const ScreenTable& table_;
 
   // Form-level state; it outlives unloading, as the form object does.

@@ -60,8 +60,7 @@ void ActivityScreen::SecondPicture(int slot) {
 }
 
 void ActivityScreen::PlayFireSound(int slot) {
-  if (!FirePlayers[slot])
-    FirePlayers[slot] = std::make_unique<sound::clsWave>(App().Host().Sound());
+  if (!FirePlayers[slot]) FirePlayers[slot] = std::make_unique<sound::clsWave>(sound_);
   FirePlayers[slot]->PlayWav(App().Path() + "\\fire1.wav", std::int16_t{1});
 }
 

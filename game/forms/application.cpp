@@ -152,8 +152,4 @@ void Application::Randomize() {
   random_.Reseed(platform_.SecondsSinceMidnight());
 }
 
-void Application::StartProgram(const std::string& path, int window_style) {
-  if (!platform_.StartProgram(path, window_style)) ThrowFileNotFound(path);
-}
-
 }  // namespace forms

@@ -1,6 +1,7 @@
 // The event loop: forms shown modally or not, timers, DoEvents, and untrapped errors.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,18 @@ class Application {
   float Rnd() { return random_.Next(); }
   Random& Rng() { return random_; }
   int TwipsPerPixel() { return twips_per_pixel_; }
-  Platform& Host() { return platform_; }
-  // Starts a program by path; throws RuntimeError (file not found) when it cannot.
-  void StartProgram(const std::string& path, int window_style);
+  double NowMs() { return platform_.NowMs(); }  // the platform's monotonic clock
+  std::vector<PixelRect> Displays() { return platform_.Displays(); }
+
+  // The keyboard lockdown's hold on the runtime. A key filter sees every key down and up
+  // before any form; a key it refuses reaches no form, and neither do the characters that
+  // key types. An empty filter lets every key pass.
+  using KeyFilter = std::function<bool(int key_code, int shift)>;
+  void SetKeyFilter(KeyFilter refuses) {
+    key_filter_ = std::move(refuses);
+    refused_key_down_ = false;
+  }
+  void GrabKeyboard(bool grab) { platform_.SetKeyboardGrab(grab); }
 
   // Runtime internals, for forms.
   void UpdateCursor(Form& form);  // after the mouse icon or pointer changed
@@ -54,6 +64,7 @@ class Application {
 
   // Events (application_input.cpp).
   void Dispatch(const Event& event);
+  bool Refused(const Event& event);  // by the key filter
   Form* FormOf(WindowId window) const;
   Form* TopModal() const;
   bool TakesInput(const Form& form) const;
@@ -73,6 +84,8 @@ class Application {
   int twips_per_pixel_;
   std::vector<Form*> loaded_;       // in load order
   std::vector<Form*> modal_stack_;  // forms shown modally, innermost last
+  KeyFilter key_filter_;
+  bool refused_key_down_ = false;  // the latest key down was refused: so are its characters
 };
 
 }  // namespace forms

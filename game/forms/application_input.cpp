@@ -36,7 +36,23 @@ MouseArgs ArgsFor(const Control& c, const Event& event, int button, int tpp) {
 
 }  // namespace
 
+bool Application::Refused(const Event& event) {
+  if (!key_filter_) return false;
+  switch (event.kind) {
+    case Event::Kind::kKeyDown:
+      refused_key_down_ = key_filter_(event.key, event.shift);
+      return refused_key_down_;
+    case Event::Kind::kKeyUp:
+      return key_filter_(event.key, event.shift);
+    case Event::Kind::kChar:
+      return refused_key_down_;
+    default:
+      return false;
+  }
+}
+
 void Application::Dispatch(const Event& event) {
+  if (Refused(event)) return;
   Form* form = FormOf(event.window);
   Form* keys = TopModal() ? TopModal() : form;
   switch (event.kind) {

@@ -9,7 +9,7 @@ Timer::Timer(Form& form, std::string name, Container* parent)
     : Control(form, std::move(name), parent) {}
 
 void Timer::Restart() {
-  next_due_ms = Owner().App().Host().NowMs() + interval_ms_;
+  next_due_ms = Owner().App().NowMs() + interval_ms_;
 }
 
 void Timer::SetInterval(int ms) {

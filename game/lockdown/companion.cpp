@@ -5,6 +5,7 @@
 #include <cctype>
 #include <string>
 
+#include "game/forms/errors.h"
 #include "game/forms/picture.h"
 
 namespace lockdown {
@@ -22,31 +23,36 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
   });
 }
 
-void StartCompanion(forms::Application& app) {
-  app.StartProgram(app.Path() + "\\" + kCompanionExe, forms::kShowMinimizedWithFocus);
+std::string CompanionPath(const std::string& app_folder) {
+  return app_folder + "\\" + kCompanionExe;
+}
+
+void StartCompanion(LockdownService& system, const std::string& app_folder) {
+  const std::string path = CompanionPath(app_folder);
+  if (!system.StartProgram(path, kShowMinimizedWithFocus)) forms::ThrowFileNotFound(path);
 }
 
 }  // namespace
 
-void StartCompanionUnlessRunning(forms::Application& app) {
-  if (!app.Host().UsesCompanion()) return;
-  const auto processes = app.Host().ListProcesses();
+void StartCompanionUnlessRunning(LockdownService& system, const std::string& app_folder) {
+  if (!system.UsesCompanion()) return;
+  const auto processes = system.ListProcesses();
   // Without a process list the companion check is skipped; the caller goes on with its load.
   if (!processes) return;
   const bool running = std::any_of(processes->begin(), processes->end(), [](const auto& name) {
     return SameNameIgnoringCase(name, kCompanionExe);
   });
-  if (!running) StartCompanion(app);
+  if (!running) StartCompanion(system, app_folder);
 }
 
-void StopCompanion(forms::Application& app) {
-  if (!app.Host().UsesCompanion()) return;
-  if (forms::ResolvePath(app.Path() + "\\" + kCompanionExe).empty()) {
+void StopCompanion(LockdownService& system, const std::string& app_folder) {
+  if (!system.UsesCompanion()) return;
+  if (forms::ResolvePath(CompanionPath(app_folder)).empty()) {
     // Without the program no second start can close the running companion: close its window
     // as that start would, so the game leaves nothing running when it reports the file.
-    app.Host().CloseWindowOfClass(kCompanionWindowClass);
+    system.CloseWindowOfClass(kCompanionWindowClass);
   }
-  StartCompanion(app);
+  StartCompanion(system, app_folder);
 }
 
 }  // namespace lockdown

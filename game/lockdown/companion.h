@@ -1,16 +1,18 @@
 // Starting and stopping the companion key blocker "\Muzzle.exe" beside the game.
 #pragma once
 
-#include "game/forms/application.h"
+#include <string>
+
+#include "game/lockdown/lockdown_service.h"
 
 namespace lockdown {
 
 // The main menu's load, step 1: starts the companion unless a process of its name runs
 // (whole executable name, letter case ignored). Does nothing on a platform without the
 // companion, and skips the check when the process list cannot be taken. A missing companion
-// file is the runtime's file-not-found error.
-void StartCompanionUnlessRunning(forms::Application& app);
+// file is the runtime's file-not-found error. app_folder has no trailing separator.
+void StartCompanionUnlessRunning(LockdownService& system, const std::string& app_folder);
 // Ctrl+Alt+T: starts the companion a second time, which closes the running one.
-void StopCompanion(forms::Application& app);
+void StopCompanion(LockdownService& system, const std::string& app_folder);
 
 }  // namespace lockdown

@@ -3,12 +3,12 @@
 
 namespace shell {
 
-Game::Game(forms::Application& app)
-    : frmLetters(app, state, activity::kLetters),
-      frmNumbers(app, state, activity::kNumbers),
-      frmShapes(app, state, activity::kShapes),
+Game::Game(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown)
+    : frmLetters(app, state, sound, activity::kLetters),
+      frmNumbers(app, state, sound, activity::kNumbers),
+      frmShapes(app, state, sound, activity::kShapes),
       frmPaint(app, state),
-      WOB(app, state, MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint}),
+      WOB(app, state, lockdown, MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint}),
       frmSplash(app, WOB) {}
 
 }  // namespace shell

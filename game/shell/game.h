@@ -3,16 +3,19 @@
 
 #include "game/activity/activity_screen.h"
 #include "game/forms/application.h"
+#include "game/lockdown/lockdown_service.h"
 #include "game/paint/paint_screen.h"
 #include "game/shell/game_state.h"
 #include "game/shell/main_menu_form.h"
 #include "game/shell/splash_form.h"
+#include "game/sound/wave_output.h"
 
 namespace shell {
 
 class Game {
  public:
-  explicit Game(forms::Application& app);
+  // The services beside the forms runtime: the sound output and the lockdown's system side.
+  Game(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown);
 
   // Declared in construction order: each form refers only to members above it.
   GameState state;

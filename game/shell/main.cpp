@@ -1,16 +1,21 @@
-// The game's entry: the platform of this system, the application, the game, the splash first.
+// The game's entry: this system's platform and services, the application, the splash first.
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 
 #include "game/forms/application.h"
+#include "game/forms/picture.h"
 #include "game/shell/game.h"
 
 #ifdef _WIN32
 #include "game/forms/win32/win32_platform.h"
+#include "game/lockdown/lockdown_service_win32.h"
+#include "game/sound/wave_output_win32.h"
 using NativePlatform = forms::Win32Platform;
 #else
 #include "game/forms/sdl/sdl_platform.h"
+#include "game/lockdown/lockdown_service_posix.h"
+#include "game/sound/wave_output_sdl.h"
 using NativePlatform = forms::SdlPlatform;
 #endif
 
@@ -34,6 +39,13 @@ int main() {
   auto platform = OpenPlatform();
   if (!platform) return 1;
   forms::Application app(*platform, kGameVersion);
-  shell::Game game(app);
+#ifdef _WIN32
+  sound::Win32WaveOutput sound;
+  lockdown::Win32Lockdown lockdown;
+#else
+  sound::SdlWaveOutput sound([](const std::string& path) { return forms::ResolvePath(path); });
+  lockdown::PosixLockdown lockdown(app);
+#endif
+  shell::Game game(app, sound, lockdown);
   return app.Run(game.frmSplash);
 }

@@ -18,8 +18,9 @@ constexpr forms::Color kSoundHintColor = forms::Rgb(64, 224, 255);
 
 }  // namespace
 
-MainMenuForm::MainMenuForm(forms::Application& app, GameState& game, MenuScreens screens)
-    : forms::Form(app), game_(game), screens_(screens) {
+MainMenuForm::MainMenuForm(forms::Application& app, GameState& game,
+                           lockdown::LockdownService& lockdown, MenuScreens screens)
+    : forms::Form(app), game_(game), lockdown_(lockdown), screens_(screens) {
   // Window properties belong to the form object: the runtime reads them before Design runs.
   SetCaption("Kinderkit");
   SetMaximised(true);
@@ -68,14 +69,14 @@ void MainMenuForm::DesignLabel(const std::string& name, float left, float top,
 
 void MainMenuForm::Form_Load() {
   KeyboardHook = 0;  // no hook until step 5 installs one; a failed load removes none
-  lockdown::StartCompanionUnlessRunning(App());
+  lockdown::StartCompanionUnlessRunning(lockdown_, App().Path());
   LoadButtonPicture("cmdLetters", "\\letUp.jpg");
   LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
   LoadButtonPicture("cmdColors", "\\ColUp.jpg");
   LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
   SetKeyPreview(true);
   LoadRandomCursor();
-  KeyboardHook = App().Host().InstallKeyboardHook();
+  KeyboardHook = lockdown_.InstallKeyboardHook();
   game_.SoundSwitch = true;
 }
 
@@ -137,7 +138,7 @@ void MainMenuForm::LayOutLabels(double width, double height) {
 
 void MainMenuForm::Form_KeyDown(int key_code, int shift) {
   if (shift == kCtrlAlt && key_code == kKeyT) {
-    lockdown::StopCompanion(App());
+    lockdown::StopCompanion(lockdown_, App().Path());
     Unload();
   }
   if (shift == kCtrlAlt && key_code == kKeyS) game_.SoundSwitch = !game_.SoundSwitch;
@@ -162,7 +163,7 @@ void MainMenuForm::Form_KeyPress(int) {
 }
 
 void MainMenuForm::Form_Unload() {
-  App().Host().RemoveKeyboardHook(KeyboardHook);
+  lockdown_.RemoveKeyboardHook(KeyboardHook);
 }
 
 void MainMenuForm::cmdLetters_MouseDown() {

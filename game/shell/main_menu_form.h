@@ -6,6 +6,7 @@
 
 #include "game/forms/application.h"
 #include "game/forms/form.h"
+#include "game/lockdown/lockdown_service.h"
 #include "game/shell/game_state.h"
 
 namespace shell {
@@ -20,7 +21,9 @@ struct MenuScreens {
 
 class MainMenuForm : public forms::Form {
  public:
-  MainMenuForm(forms::Application& app, GameState& game, MenuScreens screens);
+  // lockdown: the system side of the keyboard lockdown that the menu's load and unload drive.
+  MainMenuForm(forms::Application& app, GameState& game, lockdown::LockdownService& lockdown,
+               MenuScreens screens);
 
   void Form_Load() override;
   void Form_Resize() override;
@@ -56,6 +59,7 @@ class MainMenuForm : public forms::Form {
   void LayOutLabels(double width, double height);
 
   GameState& game_;
+  lockdown::LockdownService& lockdown_;
   MenuScreens screens_;
 };
 

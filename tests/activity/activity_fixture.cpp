@@ -24,7 +24,7 @@ void TurnSpy::Design() {
     ++turns;
     if (on_turn) on_turn(turns);
     // Due again at once, so it runs at the tick's next turn as well.
-    if (TickRunning()) timer.next_due_ms = App().Host().NowMs();
+    if (TickRunning()) timer.next_due_ms = App().NowMs();
   };
 }
 
@@ -36,7 +36,7 @@ bool TurnSpy::TickRunning() const {
 
 ActivityRun::ActivityRun(const activity::ScreenTable& table, int width_px, int height_px,
                          const std::string& app_dir)
-    : scenario(width_px, height_px), screen(scenario.App(), game, table) {
+    : scenario(width_px, height_px), screen(scenario.App(), game, scenario.Sound(), table) {
   if (!app_dir.empty()) scenario.Platform().app_folder = app_dir;
   game.SoundSwitch = true;
 }
@@ -78,7 +78,7 @@ int ActivityRun::PicturesPresent() const {
 }
 
 const std::vector<struct sound::HeadlessWaveOutput::Play>& ActivityRun::Plays() {
-  return scenario.Platform().sound.plays;
+  return scenario.Sound().plays;
 }
 
 std::string TinyPictureAppDir(const activity::ScreenTable& table) {

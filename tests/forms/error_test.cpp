@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/forms/picture.h"
+#include "game/lockdown/companion.h"
 #include "tests/forms/script_form.h"
 #include "tests/support/scenario.h"
 
@@ -18,10 +19,11 @@ struct Failure {
 TEST(Errors, UntrappedErrorShowsTheBoxNamingErrorAndFileAndExitsWithOne) {
   const std::string dir = wobtest::MakeTempDir();
   const std::string missing = dir + "\\letUp.jpg";
+  lockdown::HeadlessLockdown system;
   const Failure failures[] = {
       {"missing picture", [&](ScriptForm&) { forms::LoadPicture(missing); },
        "Run-time error '53':\n\nFile not found: " + missing},
-      {"missing program", [&](ScriptForm& f) { f.App().StartProgram(dir + "\\Muzzle.exe", 2); },
+      {"missing program", [&](ScriptForm&) { lockdown::StopCompanion(system, dir); },
        "Run-time error '53':\n\nFile not found: " + dir + "\\Muzzle.exe"},
       {"overflow", [](ScriptForm&) { forms::ThrowOverflow(); }, "Run-time error '6':\n\nOverflow"},
       {"internal", [](ScriptForm&) { throw std::logic_error("boom"); }, "Internal error: boom"},

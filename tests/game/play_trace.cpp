@@ -186,14 +186,16 @@ std::string PlayTrace::Local(const std::string& path) const {
 
 void PlayTrace::RecordPlatform() {
   const forms::HeadlessPlatform& platform = scenario_.Platform();
-  for (; programs_ < platform.started_programs.size(); ++programs_) {
-    const auto& start = platform.started_programs[programs_];
+  const lockdown::HeadlessLockdown& lockdown = scenario_.Lockdown();
+  const sound::HeadlessWaveOutput& sound = scenario_.Sound();
+  for (; programs_ < lockdown.started_programs.size(); ++programs_) {
+    const auto& start = lockdown.started_programs[programs_];
     Line("start " + Local(start.path) + " style " + std::to_string(start.style));
   }
-  for (; installs_ < platform.hook_installs.size(); ++installs_) Line("keyboard hook installed");
-  for (; removals_ < platform.hook_removals.size(); ++removals_) Line("keyboard hook removed");
-  for (; plays_ < platform.sound.plays.size(); ++plays_) {
-    const auto& play = platform.sound.plays[plays_];
+  for (; installs_ < lockdown.hook_installs.size(); ++installs_) Line("keyboard hook installed");
+  for (; removals_ < lockdown.hook_removals.size(); ++removals_) Line("keyboard hook removed");
+  for (; plays_ < sound.plays.size(); ++plays_) {
+    const auto& play = sound.plays[plays_];
     Line("play " + Local(play.path) + (play.asynchronous ? " async" : " sync"));
   }
   for (; boxes_ < platform.message_boxes.size(); ++boxes_) {

@@ -29,7 +29,8 @@ constexpr double kTickMs = 250;  // the activity screens' timer
 // program's thread even when a test fails half-way.
 class GameHolder : public forms::Form {
  public:
-  explicit GameHolder(forms::Application& app) : forms::Form(app), game(app) {}
+  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown)
+      : forms::Form(app), game(app, sound, lockdown) {}
   shell::Game game;
 
  protected:
@@ -39,7 +40,7 @@ class GameHolder : public forms::Form {
 class GoldenPlaythrough : public ::testing::Test {
  protected:
   GoldenPlaythrough()
-      : holder_(Setup(scenario_).Make<GameHolder>()),
+      : holder_(Setup(scenario_).Make<GameHolder>(scenario_.Sound(), scenario_.Lockdown())),
         game_(holder_.game),
         trace_(scenario_, game_.state,
                {{&game_.frmSplash, "frmSplash"},
@@ -51,10 +52,10 @@ class GoldenPlaythrough : public ::testing::Test {
 
   // A fixed start of the virtual clock makes every random pick the same at every run.
   static wobtest::Scenario& Setup(wobtest::Scenario& scenario) {
-    auto& platform = scenario.Platform();
-    platform.clock_start_seconds = 37800.0;  // 10:30 in the morning
-    platform.uses_companion = true;          // as on Windows: the companion is started
-    platform.programs_must_exist = false;    // the native build has no companion program
+    scenario.Platform().clock_start_seconds = 37800.0;  // 10:30 in the morning
+    auto& lockdown = scenario.Lockdown();
+    lockdown.uses_companion = true;        // as on Windows: the companion is started
+    lockdown.programs_must_exist = false;  // the native build has no companion program
     return scenario;
   }
 

@@ -1,4 +1,4 @@
-// The companion's start and stop against the headless platform's process list and program starts.
+// The companion's start and stop against the headless lockdown's process list and program starts.
 #include "game/lockdown/companion.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +19,11 @@ class CompanionTest : public ::testing::Test {
     dir = wobtest::CopyAppDir();
     std::ofstream(fs::path(dir) / "Muzzle.exe") << "companion";
     Platform().app_folder = dir;
-    Platform().uses_companion = true;
+    Lockdown().uses_companion = true;
   }
   forms::HeadlessPlatform& Platform() { return scenario.Platform(); }
-  std::size_t Starts() { return Platform().started_programs.size(); }
+  lockdown::HeadlessLockdown& Lockdown() { return scenario.Lockdown(); }
+  std::size_t Starts() { return Lockdown().started_programs.size(); }
 
   wobtest::Scenario scenario;
   std::string dir;
@@ -46,61 +47,61 @@ TEST_F(CompanionTest, StartsUnlessAProcessOfItsNameRuns) {
       {{""}, 1},
   };
   for (const Case& c : cases) {
-    Platform().started_programs.clear();
-    Platform().processes = c.processes;
-    lockdown::StartCompanionUnlessRunning(scenario.App());
+    Lockdown().started_programs.clear();
+    Lockdown().processes = c.processes;
+    lockdown::StartCompanionUnlessRunning(Lockdown(), dir);
     ASSERT_EQ(Starts(), c.starts) << (c.processes.empty() ? "(none)" : c.processes.back());
     if (c.starts == 1) {
-      EXPECT_EQ(Platform().started_programs[0].path, dir + "\\Muzzle.exe");
-      EXPECT_EQ(Platform().started_programs[0].style, 2);
+      EXPECT_EQ(Lockdown().started_programs[0].path, dir + "\\Muzzle.exe");
+      EXPECT_EQ(Lockdown().started_programs[0].style, 2);
     }
   }
 }
 
 TEST_F(CompanionTest, NoProcessListSkipsTheCheckOnly) {
-  Platform().processes = std::nullopt;
-  EXPECT_NO_THROW(lockdown::StartCompanionUnlessRunning(scenario.App()));
+  Lockdown().processes = std::nullopt;
+  EXPECT_NO_THROW(lockdown::StartCompanionUnlessRunning(Lockdown(), dir));
   EXPECT_EQ(Starts(), 0u);
 }
 
 TEST_F(CompanionTest, StopStartsItAgainWithoutLooking) {
-  Platform().processes = std::vector<std::string>{"Muzzle.exe"};
-  lockdown::StartCompanionUnlessRunning(scenario.App());
-  lockdown::StopCompanion(scenario.App());
+  Lockdown().processes = std::vector<std::string>{"Muzzle.exe"};
+  lockdown::StartCompanionUnlessRunning(Lockdown(), dir);
+  lockdown::StopCompanion(Lockdown(), dir);
   ASSERT_EQ(Starts(), 1u);
-  EXPECT_EQ(Platform().started_programs[0].path, dir + "\\Muzzle.exe");
-  EXPECT_EQ(Platform().started_programs[0].style, 2);
+  EXPECT_EQ(Lockdown().started_programs[0].path, dir + "\\Muzzle.exe");
+  EXPECT_EQ(Lockdown().started_programs[0].style, 2);
 }
 
 TEST_F(CompanionTest, PlatformsWithoutTheCompanionStartNothing) {
-  Platform().uses_companion = false;
-  Platform().processes = std::vector<std::string>{};
-  lockdown::StartCompanionUnlessRunning(scenario.App());
-  lockdown::StopCompanion(scenario.App());
+  Lockdown().uses_companion = false;
+  Lockdown().processes = std::vector<std::string>{};
+  lockdown::StartCompanionUnlessRunning(Lockdown(), dir);
+  lockdown::StopCompanion(Lockdown(), dir);
   EXPECT_EQ(Starts(), 0u);
 }
 
 TEST_F(CompanionTest, StopWithoutTheFileClosesTheRunningCompanionThenReportsTheFile) {
   fs::remove(fs::path(dir) / "Muzzle.exe");
-  Platform().window_classes = {"MuzzleFrame"};
-  EXPECT_THROW(lockdown::StopCompanion(scenario.App()), forms::RuntimeError);
-  EXPECT_EQ(Platform().closed_window_classes, std::vector<std::string>{"MuzzleFrame"});
-  EXPECT_TRUE(Platform().window_classes.empty());
+  Lockdown().window_classes = {"MuzzleFrame"};
+  EXPECT_THROW(lockdown::StopCompanion(Lockdown(), dir), forms::RuntimeError);
+  EXPECT_EQ(Lockdown().closed_window_classes, std::vector<std::string>{"MuzzleFrame"});
+  EXPECT_TRUE(Lockdown().window_classes.empty());
 }
 
 TEST_F(CompanionTest, StopWithTheFileLeavesClosingToTheSecondStart) {
-  Platform().window_classes = {"MuzzleFrame"};
-  lockdown::StopCompanion(scenario.App());
+  Lockdown().window_classes = {"MuzzleFrame"};
+  lockdown::StopCompanion(Lockdown(), dir);
   EXPECT_EQ(Starts(), 1u);
-  EXPECT_TRUE(Platform().closed_window_classes.empty());
+  EXPECT_TRUE(Lockdown().closed_window_classes.empty());
 }
 
 TEST_F(CompanionTest, MissingFileIsTheRuntimesFileError) {
   fs::remove(fs::path(dir) / "Muzzle.exe");
-  Platform().processes = std::vector<std::string>{};
+  Lockdown().processes = std::vector<std::string>{};
   for (auto call : {&lockdown::StartCompanionUnlessRunning, &lockdown::StopCompanion}) {
     try {
-      call(scenario.App());
+      call(Lockdown(), dir);
       ADD_FAILURE() << "no error";
     } catch (const forms::RuntimeError& error) {
       EXPECT_EQ(error.Code(), forms::ErrorCode::kFileNotFound);

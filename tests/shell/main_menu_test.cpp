@@ -213,9 +213,9 @@ TEST(MenuKeys, CtrlAltTEndsTheGameAndRemovesTheHook) {
   ASSERT_TRUE(rig.scenario.Finished());
   EXPECT_EQ(rig.scenario.ExitCode(), 0);
   EXPECT_FALSE(rig.WOB.Loaded());
-  const auto& platform = rig.scenario.Platform();
-  ASSERT_EQ(platform.hook_removals.size(), 1u);
-  EXPECT_EQ(platform.hook_removals[0], hook);
+  const auto& lockdown = rig.scenario.Lockdown();
+  ASSERT_EQ(lockdown.hook_removals.size(), 1u);
+  EXPECT_EQ(lockdown.hook_removals[0], hook);
 }
 
 TEST(MenuKeys, SoundSwitchAcrossScreens) {

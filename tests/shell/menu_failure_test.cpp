@@ -79,21 +79,21 @@ TEST(MenuFailure, MissingCursorEndsTheGameNamingTheFile) {
 
 TEST(MenuFailure, MissingCompanionEndsTheGameAtLoad) {
   MenuRig rig;
-  rig.scenario.Platform().uses_companion = true;
-  rig.scenario.Platform().processes = std::vector<std::string>{"explorer.exe"};
+  rig.scenario.Lockdown().uses_companion = true;
+  rig.scenario.Lockdown().processes = std::vector<std::string>{"explorer.exe"};
   RunToMenu(rig, wobtest::CopyAppDir());  // no Muzzle.exe in it
   ExpectErrorNaming(rig, "Muzzle.exe");
-  EXPECT_TRUE(rig.scenario.Platform().hook_installs.empty());
+  EXPECT_TRUE(rig.scenario.Lockdown().hook_installs.empty());
 }
 
 TEST(MenuFailure, NoProcessListStillLocksDownAndSwitchesSoundOn) {
   MenuRig rig;
-  rig.scenario.Platform().uses_companion = true;
-  rig.scenario.Platform().processes = std::nullopt;
+  rig.scenario.Lockdown().uses_companion = true;
+  rig.scenario.Lockdown().processes = std::nullopt;
   RunToMenu(rig, AppDirWithCompanion());
   ASSERT_TRUE(rig.WOB.Loaded());
-  EXPECT_TRUE(rig.scenario.Platform().started_programs.empty());
-  EXPECT_EQ(rig.scenario.Platform().hook_installs.size(), 1u);
+  EXPECT_TRUE(rig.scenario.Lockdown().started_programs.empty());
+  EXPECT_EQ(rig.scenario.Lockdown().hook_installs.size(), 1u);
   EXPECT_NE(rig.WOB.KeyboardHook, 0);
   EXPECT_EQ(rig.WOB.MousePointer(), forms::kPointerCustom);
   EXPECT_TRUE(rig.state.SoundSwitch);
@@ -113,15 +113,15 @@ TEST(MenuCompanion, StartedWhenAbsentAndAgainOnCtrlAltT) {
   };
   for (const Case& c : cases) {
     MenuRig rig;
-    auto& platform = rig.scenario.Platform();
-    platform.uses_companion = true;
-    platform.processes = c.processes;
+    auto& lockdown = rig.scenario.Lockdown();
+    lockdown.uses_companion = true;
+    lockdown.processes = c.processes;
     const std::string dir = AppDirWithCompanion();
     RunToMenu(rig, dir);
-    ASSERT_EQ(platform.started_programs.size(), c.starts_at_load);
+    ASSERT_EQ(lockdown.started_programs.size(), c.starts_at_load);
     rig.scenario.KeyDown(kKeyT, kCtrlAlt);
-    ASSERT_EQ(platform.started_programs.size(), c.starts_at_load + 1);
-    for (const auto& started : platform.started_programs) {
+    ASSERT_EQ(lockdown.started_programs.size(), c.starts_at_load + 1);
+    for (const auto& started : lockdown.started_programs) {
       EXPECT_EQ(started.path, dir + "\\Muzzle.exe");
       EXPECT_EQ(started.style, 2);
     }
@@ -131,13 +131,13 @@ TEST(MenuCompanion, StartedWhenAbsentAndAgainOnCtrlAltT) {
 
 TEST(MenuCompanion, NothingStartedWithoutACompanionPlatform) {
   MenuRig rig;
-  auto& platform = rig.scenario.Platform();
-  platform.uses_companion = false;
-  platform.processes = std::vector<std::string>{};
+  auto& lockdown = rig.scenario.Lockdown();
+  lockdown.uses_companion = false;
+  lockdown.processes = std::vector<std::string>{};
   RunToMenu(rig, wobtest::CopyAppDir());
   ASSERT_TRUE(rig.WOB.Loaded());
   rig.scenario.KeyDown(kKeyT, kCtrlAlt);
-  EXPECT_TRUE(platform.started_programs.empty());
+  EXPECT_TRUE(lockdown.started_programs.empty());
   EXPECT_EQ(rig.scenario.ExitCode(), 0);
 }
 

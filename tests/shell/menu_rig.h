@@ -26,10 +26,11 @@ struct MenuRig {
         frmShapes(scenario.Make<StubScreen>(state, "frmShapes")),
         frmPaint(scenario.Make<StubScreen>(state, "frmPaint")),
         WOB(scenario.Make<shell::MainMenuForm>(
-            state, shell::MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint})),
+            state, scenario.Lockdown(),
+            shell::MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint})),
         frmSplash(scenario.Make<shell::SplashForm>(WOB)) {
     // As on Linux: no companion beside the game. The companion tests switch it on.
-    scenario.Platform().uses_companion = false;
+    scenario.Lockdown().uses_companion = false;
   }
 
   std::vector<StubScreen*> Screens() { return {&frmLetters, &frmNumbers, &frmShapes, &frmPaint}; }

@@ -10,6 +10,8 @@
 #include "game/forms/application.h"
 #include "game/forms/form.h"
 #include "game/forms/headless/headless_platform.h"
+#include "game/lockdown/lockdown_service_headless.h"
+#include "game/sound/wave_output_headless.h"
 
 namespace wobtest {
 
@@ -24,6 +26,9 @@ class Scenario {
 
   forms::HeadlessPlatform& Platform() { return *platform_; }
   forms::Application& App() { return *app_; }
+  // The services beside the runtime, recording what the program asked of them.
+  sound::HeadlessWaveOutput& Sound() { return sound_; }
+  lockdown::HeadlessLockdown& Lockdown() { return lockdown_; }
 
   // A form owned by the scenario, constructed as F(App(), args...); it lives until the
   // program's thread has ended.
@@ -62,6 +67,8 @@ class Scenario {
 
   std::unique_ptr<forms::HeadlessPlatform> platform_;
   std::unique_ptr<forms::Application> app_;
+  sound::HeadlessWaveOutput sound_;
+  lockdown::HeadlessLockdown lockdown_;
   std::vector<std::unique_ptr<forms::Form>> forms_;
   std::thread ui_;
   std::atomic<bool> finished_{false};

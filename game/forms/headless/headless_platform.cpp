@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "game/forms/canvas.h"
-#include "game/forms/picture.h"
 
 namespace forms {
 
@@ -21,6 +20,12 @@ WindowId HeadlessPlatform::ActiveWindow() const {
     if (it->second.alive) return it->first;
   }
   return 0;
+}
+
+std::vector<PixelRect> HeadlessPlatform::Displays() {
+  std::vector<PixelRect> displays{DisplayBounds()};
+  displays.insert(displays.end(), other_displays.begin(), other_displays.end());
+  return displays;
 }
 
 WindowId HeadlessPlatform::CreateWindow(const WindowSpec& spec) {
@@ -55,30 +60,6 @@ void HeadlessPlatform::SetCursor(WindowId window, const Picture* cursor) {
 
 void HeadlessPlatform::MessageBox(const std::string& caption, const std::string& text) {
   message_boxes.push_back({caption, text});
-}
-
-bool HeadlessPlatform::StartProgram(const std::string& path, int window_style) {
-  if (programs_must_exist && ResolvePath(path).empty()) return false;
-  started_programs.push_back({path, window_style});
-  return true;
-}
-
-bool HeadlessPlatform::CloseWindowOfClass(const std::string& window_class) {
-  const auto found = std::find(window_classes.begin(), window_classes.end(), window_class);
-  if (found == window_classes.end()) return false;
-  window_classes.erase(found);
-  closed_window_classes.push_back(window_class);
-  return true;
-}
-
-std::intptr_t HeadlessPlatform::InstallKeyboardHook() {
-  if (!hook_available) return 0;
-  hook_installs.push_back(next_hook_);
-  return next_hook_++;
-}
-
-void HeadlessPlatform::RemoveKeyboardHook(std::intptr_t handle) {
-  hook_removals.push_back(handle);
 }
 
 double HeadlessPlatform::NowMs() {

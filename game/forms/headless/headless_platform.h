@@ -2,16 +2,13 @@
 #pragma once
 
 #include <condition_variable>
-#include <cstdint>
 #include <deque>
 #include <map>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/forms/platform.h"
-#include "game/sound/wave_output_headless.h"
 
 namespace forms {
 
@@ -27,10 +24,6 @@ class HeadlessPlatform : public Platform {
   struct MessageBoxRecord {
     std::string caption, text;
   };
-  struct ProgramStart {
-    std::string path;
-    int style;
-  };
   struct WindowRecord {
     WindowSpec spec;
     bool visible = false;
@@ -39,22 +32,15 @@ class HeadlessPlatform : public Platform {
     int presents = 0;
   };
   std::vector<MessageBoxRecord> message_boxes;
-  std::vector<ProgramStart> started_programs;  // the starts that succeeded
-  std::vector<std::intptr_t> hook_installs;    // handles given out
-  std::vector<std::intptr_t> hook_removals;
-  std::vector<std::string> closed_window_classes;  // windows of this class asked to close
-  sound::HeadlessWaveOutput sound;
+  bool keyboard_grabbed = false;
   long long presents = 0;
   long long presented_pixels = 0;
   std::vector<PixelRect> last_present;  // the areas of the latest present
 
   // Settings, before the program starts.
-  std::optional<std::vector<std::string>> processes = std::vector<std::string>{};
-  bool uses_companion = true;
-  std::vector<std::string> window_classes;  // top-level windows of other programs, by class
-  bool hook_available = true;
-  bool programs_must_exist = true;  // StartProgram fails for a path that names no file
   std::string app_folder;
+  // Further displays beside the primary one (which has the constructor's size, at 0, 0).
+  std::vector<PixelRect> other_displays;
   double clock_start_seconds = 36000.0;  // seconds since midnight at virtual time 0
 
   const WindowRecord* Window(WindowId window) const;
@@ -73,30 +59,24 @@ class HeadlessPlatform : public Platform {
 
   // Platform.
   PixelRect DisplayBounds() override { return {0, 0, width_, height_}; }
+  std::vector<PixelRect> Displays() override;
   int TwipsPerPixel() override { return twips_per_pixel_; }
   WindowId CreateWindow(const WindowSpec& spec) override;
   void DestroyWindow(WindowId window) override;
   void ShowWindow(WindowId window, bool visible) override;
   void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
+  void SetKeyboardGrab(bool grab) override { keyboard_grabbed = grab; }
   bool WaitEvent(Event& event, double deadline_ms) override;
   double NowMs() override;
   double SecondsSinceMidnight() override;
   std::string AppFolder() override { return app_folder; }
   void MessageBox(const std::string& caption, const std::string& text) override;
-  bool StartProgram(const std::string& path, int window_style) override;
-  bool UsesCompanion() override { return uses_companion; }
-  std::optional<std::vector<std::string>> ListProcesses() override { return processes; }
-  bool CloseWindowOfClass(const std::string& window_class) override;
-  std::intptr_t InstallKeyboardHook() override;
-  void RemoveKeyboardHook(std::intptr_t handle) override;
-  sound::WaveOutput& Sound() override { return sound; }
 
  private:
   int width_, height_, twips_per_pixel_;
   std::map<WindowId, WindowRecord> windows_;
   WindowId next_window_ = 1;
-  std::intptr_t next_hook_ = 0x1000;
 
   std::mutex mutex_;
   std::condition_variable ui_wake_, test_wake_;

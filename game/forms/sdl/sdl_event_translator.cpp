@@ -1,17 +1,14 @@
-// SDL events translated once into the game's portable events, through the keyboard lockdown.
+// SDL events translated once into the game's portable events.
 #include "game/forms/sdl/sdl_event_translator.h"
 
 #include <SDL.h>
 
 #include "game/forms/sdl/sdl_characters.h"
 #include "game/forms/sdl/sdl_key_map.h"
-#include "game/lockdown/key_filter.h"
 
 namespace forms {
 
 namespace {
-
-constexpr int kCtrl = 2, kAlt = 4;
 
 Event Make(Event::Kind kind, WindowId window) {
   Event event;
@@ -54,10 +51,7 @@ void SdlEventTranslator::TranslateKey(const SDL_Event& event, std::deque<Event>&
   const bool down = event.type == SDL_KEYDOWN;
   shift_ = SdlModToShift(key.keysym.mod);
   const int vk = SdlKeyToVk(key.keysym.scancode, key.keysym.sym);
-  const bool swallow =
-      lockdown_ && lockdown::ShouldSwallow(vk, (shift_ & kAlt) != 0, (shift_ & kCtrl) != 0);
-  if (down) swallow_text_ = swallow;
-  if (swallow || vk == 0) return;
+  if (vk == 0) return;
   Event translated =
       Make(down ? Event::Kind::kKeyDown : Event::Kind::kKeyUp, lookup_(key.windowID));
   translated.key = vk;
@@ -72,7 +66,7 @@ void SdlEventTranslator::TranslateKey(const SDL_Event& event, std::deque<Event>&
 }
 
 void SdlEventTranslator::TranslateText(const SDL_Event& event, std::deque<Event>& out) {
-  if (swallow_text_ || !TextIsCharacter(shift_)) return;
+  if (!TextIsCharacter(shift_)) return;
   Event translated = Make(Event::Kind::kChar, lookup_(event.text.windowID));
   translated.shift = shift_;
   for (int code : Utf8ToAnsi(event.text.text)) {

@@ -1,4 +1,4 @@
-// SDL events translated once into the game's portable events, through the keyboard lockdown.
+// SDL events translated once into the game's portable events.
 #pragma once
 
 #include <cstdint>
@@ -18,10 +18,6 @@ class SdlEventTranslator {
   using WindowLookup = std::function<WindowId(std::uint32_t sdl_window_id)>;
   explicit SdlEventTranslator(WindowLookup lookup) : lookup_(std::move(lookup)) {}
 
-  // While on, key events that the key filter swallows (and the text they type) are dropped.
-  void SetLockdown(bool on) { lockdown_ = on; }
-  bool Lockdown() const { return lockdown_; }
-
   // Appends the game's events for one SDL event; nothing for events the game ignores
   // (among them close requests and SDL_QUIT: a child must not close the game).
   void Translate(const SDL_Event& event, std::deque<Event>& out);
@@ -33,9 +29,7 @@ class SdlEventTranslator {
   void TranslateWindow(const SDL_Event& event, std::deque<Event>& out);
 
   WindowLookup lookup_;
-  bool lockdown_ = false;
-  bool swallow_text_ = false;  // the last key down was swallowed: drop its text
-  int shift_ = 0;              // shift state after the last key event
+  int shift_ = 0;  // shift state after the last key event
 };
 
 }  // namespace forms

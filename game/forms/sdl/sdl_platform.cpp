@@ -1,4 +1,4 @@
-// The Linux platform: SDL2 windows, input, clock and sound behind the forms Platform interface.
+// The Linux platform: SDL2 windows, input and clock behind the forms Platform interface.
 #include "game/forms/sdl/sdl_platform.h"
 
 #include <SDL.h>
@@ -11,11 +11,10 @@
 #include <stdexcept>
 
 #include "game/forms/picture.h"
-#include "game/forms/sdl/posix_services.h"
+#include "game/forms/sdl/posix_clock.h"
 #include "game/forms/sdl/sdl_cursor_cache.h"
 #include "game/forms/sdl/sdl_window.h"
 #include "game/forms/sdl/x11_errors.h"
-#include "game/sound/wave_output_sdl.h"
 
 namespace forms {
 
@@ -67,19 +66,15 @@ SdlPlatform::SdlPlatform()
   counter_start_ = SDL_GetPerformanceCounter();
   counter_frequency_ = SDL_GetPerformanceFrequency();
   cursors_ = std::make_unique<SdlCursorCache>();
-  sound_ = std::make_unique<sound::SdlWaveOutput>(
-      [](const std::string& path) { return ResolvePath(path); });
   const char* trace = std::getenv("WOB_TRACE");
   trace_ = trace != nullptr && std::string(trace) == "1";
 }
 
 SdlPlatform::~SdlPlatform() {
   // Everything SDL made goes before SDL_Quit.
-  sound_.reset();
   windows_.clear();
   cursors_.reset();
   SDL_Quit();
-  ReapPrograms();
 }
 
 PixelRect SdlPlatform::DisplayBounds() {
@@ -88,13 +83,25 @@ PixelRect SdlPlatform::DisplayBounds() {
   return {bounds.x, bounds.y, bounds.w, bounds.h};
 }
 
+std::vector<PixelRect> SdlPlatform::Displays() {
+  std::vector<PixelRect> displays;
+  const int count = SDL_GetNumVideoDisplays();
+  for (int i = 0; i < count; ++i) {
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(i, &bounds) == 0)
+      displays.push_back({bounds.x, bounds.y, bounds.w, bounds.h});
+  }
+  if (displays.empty()) displays.push_back(DisplayBounds());
+  return displays;
+}
+
 int SdlPlatform::TwipsPerPixel() {
   return kTwipsPerPixel;
 }
 
 WindowId SdlPlatform::CreateWindow(const WindowSpec& spec) {
   auto window = std::make_unique<SdlWindow>(spec, DisplayBounds());
-  if (hook_ != 0) window->SetKeyboardGrab(true);
+  if (keyboard_grab_) window->SetKeyboardGrab(true);
   const WindowId id = next_window_++;
   windows_[id] = std::move(window);
   const PixelRect place = PlaceWindow(spec, DisplayBounds());
@@ -196,41 +203,14 @@ void SdlPlatform::MessageBox(const std::string& caption, const std::string& text
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   std::fflush(stderr);
   // The box is a window of its own: it needs the keyboard the lockdown holds.
-  if (hook_ != 0) SetKeyboardGrabs(false);
+  if (keyboard_grab_) GrabWindows(false);
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), nullptr);
-  if (hook_ != 0) SetKeyboardGrabs(true);
+  if (keyboard_grab_) GrabWindows(true);
 }
 
-bool SdlPlatform::StartProgram(const std::string& path, int window_style) {
-  // Linux has no window style for a program started by path; the style is not used.
-  (void)window_style;
-  const std::string file = ResolvePath(path);
-  return SpawnProgram(file.empty() ? path : file);
-}
-
-std::optional<std::vector<std::string>> SdlPlatform::ListProcesses() {
-  ReapPrograms();
-  return ListProcessNames();
-}
-
-std::intptr_t SdlPlatform::InstallKeyboardHook() {
-  // The Linux lockdown: the game's windows hold the whole keyboard, and the key filter
-  // decides which keys reach the game.
-  hook_ = 1;
-  translator_.SetLockdown(true);
-  SetKeyboardGrabs(true);
-  return hook_;
-}
-
-void SdlPlatform::RemoveKeyboardHook(std::intptr_t handle) {
-  if (handle == 0 || handle != hook_) return;
-  hook_ = 0;
-  translator_.SetLockdown(false);
-  SetKeyboardGrabs(false);
-}
-
-sound::WaveOutput& SdlPlatform::Sound() {
-  return *sound_;
+void SdlPlatform::SetKeyboardGrab(bool grab) {
+  keyboard_grab_ = grab;
+  GrabWindows(grab);
 }
 
 SdlWindow* SdlPlatform::Find(WindowId window) {
@@ -256,7 +236,7 @@ void SdlPlatform::FocusTopWindow() {
   if (SdlWindow* top = Find(TopWindow())) top->TakeFocus();
 }
 
-void SdlPlatform::SetKeyboardGrabs(bool grab) {
+void SdlPlatform::GrabWindows(bool grab) {
   for (const auto& [id, window] : windows_) window->SetKeyboardGrab(grab);
 }
 

@@ -1,4 +1,4 @@
-// The Linux platform: SDL2 windows, input, clock and sound behind the forms Platform interface.
+// The Linux platform: SDL2 windows, input and clock behind the forms Platform interface.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +12,6 @@
 #include "game/forms/sdl/sdl_event_translator.h"
 
 struct SDL_Cursor;
-
-namespace sound {
-class SdlWaveOutput;
-}
 
 namespace forms {
 
@@ -32,6 +28,7 @@ class SdlPlatform : public Platform {
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 
   PixelRect DisplayBounds() override;
+  std::vector<PixelRect> Displays() override;
   int TwipsPerPixel() override;
 
   WindowId CreateWindow(const WindowSpec& spec) override;
@@ -39,6 +36,7 @@ class SdlPlatform : public Platform {
   void ShowWindow(WindowId window, bool visible) override;
   void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
+  void SetKeyboardGrab(bool grab) override;
 
   bool WaitEvent(Event& event, double deadline_ms) override;
   double NowMs() override;
@@ -46,21 +44,13 @@ class SdlPlatform : public Platform {
 
   std::string AppFolder() override;
   void MessageBox(const std::string& caption, const std::string& text) override;
-  bool StartProgram(const std::string& path, int window_style) override;
-  bool UsesCompanion() override { return false; }
-  std::optional<std::vector<std::string>> ListProcesses() override;
-  // Linux runs no companion, so there is no window of another program to close.
-  bool CloseWindowOfClass(const std::string&) override { return false; }
-  std::intptr_t InstallKeyboardHook() override;
-  void RemoveKeyboardHook(std::intptr_t handle) override;
-  sound::WaveOutput& Sound() override;
 
  private:
   SdlWindow* Find(WindowId window);
   WindowId FromSdlId(std::uint32_t sdl_window_id);
   WindowId TopWindow() const;
   void FocusTopWindow();
-  void SetKeyboardGrabs(bool grab);
+  void GrabWindows(bool grab);
   bool NextNativeEvent(SDL_Event& native, double deadline_ms);
   void Observe(const SDL_Event& native);
   void Trace(const std::string& line);
@@ -71,10 +61,9 @@ class SdlPlatform : public Platform {
   std::vector<WindowId> shown_order_;  // visible windows, the top one last
   WindowId next_window_ = 1;
   std::unique_ptr<SdlCursorCache> cursors_;
-  std::unique_ptr<sound::SdlWaveOutput> sound_;
   SdlEventTranslator translator_;
   std::deque<Event> pending_;
-  std::intptr_t hook_ = 0;
+  bool keyboard_grab_ = false;
   bool trace_ = false;  // WOB_TRACE=1: timestamps of windows and presents on stderr
 };
 

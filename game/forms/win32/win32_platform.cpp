@@ -30,6 +30,33 @@ PixelRect Win32Platform::DisplayBounds() {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+  const RECT& r = info.rcMonitor;
+  auto& displays = *reinterpret_cast<std::vector<PixelRect>*>(list);
+  const PixelRect bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  // The primary display comes first.
+  if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) {
+    displays.insert(displays.begin(), bounds);
+  } else {
+    displays.push_back(bounds);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<PixelRect> Win32Platform::Displays() {
+  std::vector<PixelRect> displays;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&displays));
+  if (displays.empty()) displays.push_back(DisplayBounds());
+  return displays;
+}
+
 int Win32Platform::TwipsPerPixel() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

@@ -1,4 +1,4 @@
-// forms::Platform on Win32: popup windows, the message loop, and the Windows services.
+// forms::Platform on Win32: popup windows, the message loop, the clock and the message box.
 #pragma once
 
 #include <deque>
@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "game/forms/platform.h"
-#include "game/sound/wave_output_win32.h"
 
 namespace forms {
 
@@ -18,6 +17,7 @@ class Win32Platform : public Platform {
   ~Win32Platform() override;
 
   PixelRect DisplayBounds() override;
+  std::vector<PixelRect> Displays() override;
   int TwipsPerPixel() override;
 
   WindowId CreateWindow(const WindowSpec& spec) override;
@@ -25,6 +25,9 @@ class Win32Platform : public Platform {
   void ShowWindow(WindowId window, bool visible) override;
   void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
+  // The focused window has the keyboard already; the lockdown's low-level hook keeps the
+  // system's own key combinations from the desktop, so there is nothing more to grab.
+  void SetKeyboardGrab(bool) override {}
 
   bool WaitEvent(Event& event, double deadline_ms) override;
   double NowMs() override;
@@ -32,13 +35,6 @@ class Win32Platform : public Platform {
 
   std::string AppFolder() override;  // UTF-8
   void MessageBox(const std::string& caption, const std::string& text) override;
-  bool StartProgram(const std::string& path, int window_style) override;
-  bool UsesCompanion() override { return true; }
-  std::optional<std::vector<std::string>> ListProcesses() override;
-  bool CloseWindowOfClass(const std::string& window_class) override;
-  std::intptr_t InstallKeyboardHook() override;
-  void RemoveKeyboardHook(std::intptr_t handle) override;
-  sound::WaveOutput& Sound() override { return sound_; }
 
  private:
   Win32Window* Find(WindowId window);
@@ -48,8 +44,7 @@ class Win32Platform : public Platform {
   std::map<WindowId, std::unique_ptr<Win32Window>> windows_;
   WindowId next_window_ = 1;
   std::deque<Event> events_;  // translated by the window procedures, oldest first
-  sound::Win32WaveOutput sound_;
-  double ms_per_count_ = 0;  // QueryPerformanceCounter's period in milliseconds
+  double ms_per_count_ = 0;   // QueryPerformanceCounter's period in milliseconds
 };
 
 }  // namespace forms

@@ -1,5 +1,5 @@
-// The platform services that Linux gives without SDL: processes, programs and the local clock.
-#include "game/forms/sdl/posix_services.h"
+// The Linux lockdown: the keyboard grab with the key filter on the application, /proc, posix_spawn.
+#include "game/lockdown/lockdown_service_posix.h"
 
 #include <dirent.h>
 #include <spawn.h>
@@ -9,13 +9,15 @@
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
-#include <ctime>
 #include <fstream>
+
+#include "game/forms/input.h"
+#include "game/forms/picture.h"
+#include "game/lockdown/key_filter.h"
 
 extern char** environ;
 
-namespace forms {
+namespace lockdown {
 
 namespace {
 
@@ -31,6 +33,39 @@ bool IsProcessFolder(const char* name) {
 }
 
 }  // namespace
+
+PosixLockdown::~PosixLockdown() {
+  ReapPrograms();
+}
+
+std::optional<std::vector<std::string>> PosixLockdown::ListProcesses() {
+  ReapPrograms();
+  return ListProcessNames();
+}
+
+bool PosixLockdown::StartProgram(const std::string& path, int window_style) {
+  // Linux has no window style for a program started by path; the style is not used.
+  (void)window_style;
+  const std::string file = forms::ResolvePath(path);
+  return SpawnProgram(file.empty() ? path : file);
+}
+
+std::intptr_t PosixLockdown::InstallKeyboardHook() {
+  hook_ = 1;
+  app_.SetKeyFilter([](int key_code, int shift) {
+    return ShouldSwallow(key_code, (shift & forms::kShiftAlt) != 0,
+                         (shift & forms::kShiftCtrl) != 0);
+  });
+  app_.GrabKeyboard(true);
+  return hook_;
+}
+
+void PosixLockdown::RemoveKeyboardHook(std::intptr_t handle) {
+  if (handle == 0 || handle != hook_) return;
+  hook_ = 0;
+  app_.SetKeyFilter({});
+  app_.GrabKeyboard(false);
+}
 
 std::optional<std::vector<std::string>> ListProcessNames(const std::string& proc_root) {
   DIR* folder = opendir(proc_root.c_str());
@@ -64,14 +99,4 @@ void ReapPrograms() {
   std::erase_if(pids, [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
 }
 
-double LocalSecondsSinceMidnight() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  const auto whole = std::chrono::system_clock::from_time_t(seconds);
-  const double fraction = std::chrono::duration<double>(now - whole).count();
-  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
-}
-
-}  // namespace forms
+}  // namespace lockdown

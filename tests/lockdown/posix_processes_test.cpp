@@ -1,5 +1,5 @@
-// Processes, program starts and the local clock of the Linux platform.
-#include "game/forms/sdl/posix_services.h"
+// Processes and program starts of the Linux lockdown.
+#include "game/lockdown/lockdown_service_posix.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,16 +9,16 @@
 #include <filesystem>
 #include <fstream>
 
-namespace forms {
+namespace lockdown {
 namespace {
 
 namespace fs = std::filesystem;
 
-class PosixServicesTest : public testing::Test {
+class PosixProcessesTest : public testing::Test {
  protected:
   void SetUp() override {
     root = fs::path(testing::TempDir()) /
-           ("posix_services_" + std::to_string(getpid()) + "_" +
+           ("posix_processes_" + std::to_string(getpid()) + "_" +
             testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
     fs::create_directories(root);
@@ -33,7 +33,7 @@ class PosixServicesTest : public testing::Test {
   fs::path root;
 };
 
-TEST_F(PosixServicesTest, ProcessNamesComeFromTheCommFiles) {
+TEST_F(PosixProcessesTest, ProcessNamesComeFromTheCommFiles) {
   Write(root / "1" / "comm", "init\n");
   Write(root / "42" / "comm", "Muzzle.exe\n");
   Write(root / "77" / "comm", "");          // a process that has no name
@@ -47,12 +47,12 @@ TEST_F(PosixServicesTest, ProcessNamesComeFromTheCommFiles) {
   EXPECT_EQ(*names, (std::vector<std::string>{"Muzzle.exe", "init"}));
 }
 
-TEST_F(PosixServicesTest, AnUnreadableProcessFolderGivesNoList) {
+TEST_F(PosixProcessesTest, AnUnreadableProcessFolderGivesNoList) {
   EXPECT_FALSE(ListProcessNames((root / "missing").string()).has_value());
   EXPECT_FALSE(ListProcessNames("").has_value());
 }
 
-TEST_F(PosixServicesTest, TheRealListHoldsThisTest) {
+TEST_F(PosixProcessesTest, TheRealListHoldsThisTest) {
   std::ifstream own("/proc/self/comm");
   std::string own_name;
   ASSERT_TRUE(std::getline(own, own_name));
@@ -61,7 +61,7 @@ TEST_F(PosixServicesTest, TheRealListHoldsThisTest) {
   EXPECT_NE(std::find(names->begin(), names->end(), own_name), names->end());
 }
 
-TEST_F(PosixServicesTest, OnlyAnExecutableFileStarts) {
+TEST_F(PosixProcessesTest, OnlyAnExecutableFileStarts) {
   const fs::path script = root / "Muzzle.exe";
   Write(script, "#!/bin/sh\nexit 0\n");
   const fs::path text = root / "notes.txt";
@@ -75,11 +75,5 @@ TEST_F(PosixServicesTest, OnlyAnExecutableFileStarts) {
   ReapPrograms();
 }
 
-TEST_F(PosixServicesTest, SecondsSinceMidnightLieWithinADay) {
-  const double seconds = LocalSecondsSinceMidnight();
-  EXPECT_GE(seconds, 0.0);
-  EXPECT_LT(seconds, 86401.0);
-}
-
 }  // namespace
-}  // namespace forms
+}  // namespace lockdown

@@ -1,0 +1,30 @@
+// The headless lockdown: records what the game asked for; the program starts need a real file.
+#include "game/lockdown/lockdown_service_headless.h"
+
+#include <algorithm>
+
+#include "game/forms/picture.h"
+
+namespace lockdown {
+
+bool HeadlessLockdown::StartProgram(const std::string& path, int window_style) {
+  if (programs_must_exist && forms::ResolvePath(path).empty()) return false;
+  started_programs.push_back({path, window_style});
+  return true;
+}
+
+bool HeadlessLockdown::CloseWindowOfClass(const std::string& window_class) {
+  const auto found = std::find(window_classes.begin(), window_classes.end(), window_class);
+  if (found == window_classes.end()) return false;
+  window_classes.erase(found);
+  closed_window_classes.push_back(window_class);
+  return true;
+}
+
+std::intptr_t HeadlessLockdown::InstallKeyboardHook() {
+  if (!hook_available) return 0;
+  hook_installs.push_back(next_hook_);
+  return next_hook_++;
+}
+
+}  // namespace lockdown

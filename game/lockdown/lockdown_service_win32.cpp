@@ -1,0 +1,71 @@
+// The Windows lockdown: process snapshot, CreateProcessW, FindWindow and the low-level hook.
+#include "game/lockdown/lockdown_service_win32.h"
+
+#include "game/lockdown/low_level_keyboard_win32.h"
+
+// After <windows.h>, which it needs.
+#include <tlhelp32.h>
+
+namespace lockdown {
+
+namespace {
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> Win32Lockdown::ListProcesses() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::vector<std::string> names;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    names.emplace_back(entry.szExeFile);  // ANSI, in the file's own letter case
+  }
+  CloseHandle(snapshot);
+  return names;
+}
+
+// The wide call, since the path is UTF-8 and the folder may hold any character.
+bool Win32Lockdown::StartProgram(const std::string& path, int window_style) {
+  const std::wstring program = Utf8ToWide(path);
+  std::wstring command_line = L"\"" + program + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(window_style);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+bool Win32Lockdown::CloseWindowOfClass(const std::string& window_class) {
+  HWND window = FindWindowA(window_class.c_str(), nullptr);
+  if (window == nullptr) return false;
+  // A hung program must not hang the game: give up after a few seconds.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  return true;
+}
+
+std::intptr_t Win32Lockdown::InstallKeyboardHook() {
+  return modDisableLowLevelKeys::InstallKeyboardHook();
+}
+
+void Win32Lockdown::RemoveKeyboardHook(std::intptr_t handle) {
+  modDisableLowLevelKeys::RemoveKeyboardHook(handle);
+}
+
+}  // namespace lockdown
