@@ -108,6 +108,8 @@ void Application::OpenWindow(Form& form) {
   spec.maximised = form.maximised_;
   spec.centred = !form.maximised_;
   form.window = platform_.CreateWindow(spec);
+  // Without its window the form could never get input, and the loop would wait for ever.
+  if (form.window == 0) throw UntrappedError("Cannot create the window of " + form.caption_);
   UpdateCursor(form);
   platform_.ShowWindow(form.window, true);
   form.InvalidateAll();

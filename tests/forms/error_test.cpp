@@ -48,6 +48,44 @@ TEST(Errors, UntrappedErrorShowsTheBoxNamingErrorAndFileAndExitsWithOne) {
   }
 }
 
+TEST(Errors, AWindowThatCannotBeCreatedEndsTheProgramWithTheBox) {
+  struct Case {
+    const char* what;
+    int windows_allowed;  // by the platform before it fails
+    bool passed_over;     // the failing show runs in a statement a handler passes over
+  };
+  const Case cases[] = {
+      {"the start-up form's window", 0, false},
+      {"a modal screen's window", 1, false},
+      {"a window shown in a passed-over statement", 1, true},
+  };
+  for (const Case& c : cases) {
+    wobtest::Scenario s;
+    auto& menu = s.Make<ScriptForm>();
+    auto& screen = s.Make<ScriptForm>();
+    screen.SetCaption("Screen");
+    menu.SetCaption("Menu");
+    menu.key_press = [&](int) {
+      if (c.passed_over) {
+        forms::PassOver([&] { s.App().ShowModal(screen); });
+      } else {
+        s.App().ShowModal(screen);
+      }
+      menu.log += '!';  // must not be reached
+    };
+    s.Platform().windows_allowed = c.windows_allowed;
+    s.Start(menu);
+    if (!s.Finished()) s.Char('a');
+    ASSERT_TRUE(s.Finished()) << c.what;
+    EXPECT_EQ(s.ExitCode(), 1) << c.what;
+    ASSERT_EQ(s.Platform().message_boxes.size(), 1u) << c.what;
+    const std::string caption = c.windows_allowed == 0 ? "Menu" : "Screen";
+    EXPECT_EQ(s.Platform().message_boxes[0].text, "Cannot create the window of " + caption);
+    EXPECT_EQ(menu.log.find('!'), std::string::npos) << c.what;
+    EXPECT_EQ(s.Platform().ActiveWindow(), 0) << c.what;
+  }
+}
+
 TEST(Errors, PassOverSkipsOnlyTheFailingStatement) {
   std::string done;
   forms::PassOver([&] { forms::LoadPicture("no such file.jpg"); });

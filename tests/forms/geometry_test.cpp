@@ -56,6 +56,18 @@ TEST(Geometry, FormSizeIsDisplayOrClientSizeInTwips) {
   EXPECT_TRUE(s.Platform().Window(full.window)->spec.maximised);
 }
 
+TEST(Geometry, DisplaysListThePrimaryOneFirst) {
+  wobtest::Scenario s(1280, 1024);
+  EXPECT_EQ(s.App().Displays().size(), 1u);
+  s.Platform().other_displays = {{1280, 0, 1920, 1080}};
+  const auto displays = s.App().Displays();
+  ASSERT_EQ(displays.size(), 2u);
+  EXPECT_EQ(displays[0].w, 1280);
+  EXPECT_EQ(displays[0].h, 1024);
+  EXPECT_EQ(displays[1].x, 1280);
+  EXPECT_EQ(displays[1].w, 1920);
+}
+
 TEST(Geometry, ChildOfFrameIsPlacedRelativeToIt) {
   forms::HeadlessPlatform platform;
   forms::Application app(platform);

@@ -29,6 +29,8 @@ std::vector<PixelRect> HeadlessPlatform::Displays() {
 }
 
 WindowId HeadlessPlatform::CreateWindow(const WindowSpec& spec) {
+  if (windows_allowed == 0) return 0;
+  if (windows_allowed > 0) --windows_allowed;
   const WindowId id = next_window_++;
   windows_[id].spec = spec;
   return id;

@@ -41,6 +41,7 @@ class HeadlessPlatform : public Platform {
   std::string app_folder;
   // Further displays beside the primary one (which has the constructor's size, at 0, 0).
   std::vector<PixelRect> other_displays;
+  int windows_allowed = -1;              // how many more windows can be created; -1: any number
   double clock_start_seconds = 36000.0;  // seconds since midnight at virtual time 0
 
   const WindowRecord* Window(WindowId window) const;

@@ -101,6 +101,10 @@ int SdlPlatform::TwipsPerPixel() {
 
 WindowId SdlPlatform::CreateWindow(const WindowSpec& spec) {
   auto window = std::make_unique<SdlWindow>(spec, DisplayBounds());
+  if (!window->Valid()) {
+    Trace(std::string("no window: ") + SDL_GetError());
+    return 0;
+  }
   if (keyboard_grab_) window->SetKeyboardGrab(true);
   const WindowId id = next_window_++;
   windows_[id] = std::move(window);

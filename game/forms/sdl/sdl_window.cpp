@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 #include "game/forms/canvas.h"
@@ -24,12 +23,10 @@ SdlWindow::SdlWindow(const WindowSpec& spec, const PixelRect& display) {
   const PixelRect place = PlaceWindow(spec, display);
   window_ = SDL_CreateWindow(spec.caption.c_str(), place.x, place.y, place.w, place.h,
                              SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
-  if (window_ == nullptr)
-    throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
 }
 
 SdlWindow::~SdlWindow() {
-  SDL_DestroyWindow(window_);
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
 
 std::uint32_t SdlWindow::SdlId() const {

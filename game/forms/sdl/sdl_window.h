@@ -16,12 +16,13 @@ class Canvas;
 
 class SdlWindow {
  public:
-  // Throws std::runtime_error when SDL cannot create the window.
+  // Valid() tells whether SDL could create the window.
   SdlWindow(const WindowSpec& spec, const PixelRect& display);
   ~SdlWindow();
   SdlWindow(const SdlWindow&) = delete;
   SdlWindow& operator=(const SdlWindow&) = delete;
 
+  bool Valid() const { return window_ != nullptr; }
   std::uint32_t SdlId() const;
   bool Visible() const { return visible_; }
   void Show(bool visible);
