@@ -76,7 +76,7 @@ struct Bench {
 
   forms::HeadlessPlatform platform;
   forms::Application app;
-  shell::GameState game;
+  game::GameState game;
   sound::HeadlessWaveOutput sound;
   activity::ActivityScreen screen;
   activity::ActivityScreenProbe probe{screen};

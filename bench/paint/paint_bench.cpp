@@ -5,8 +5,8 @@
 
 #include "game/forms/application.h"
 #include "game/forms/headless/headless_platform.h"
+#include "game/game_state.h"
 #include "game/paint/paint_screen.h"
-#include "game/shell/game_state.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ struct OpenPaintScreen {
     while (!platform.queue.empty()) app.DoEvents();
   }
 
-  shell::GameState game;
+  game::GameState game;
   BenchPlatform platform;
   forms::Application app;
   paint::PaintScreen screen;

@@ -4,12 +4,10 @@
 namespace activity {
 
 namespace {
-constexpr int kCtrlAlt = 6;  // shift state: Ctrl and Alt held, Shift not
-constexpr int kKeyS = 83;
 constexpr int kCursorCount = 10;
 }  // namespace
 
-ActivityScreen::ActivityScreen(forms::Application& app, shell::GameState& game,
+ActivityScreen::ActivityScreen(forms::Application& app, game::GameState& game,
                                sound::WaveOutput& sound, const ScreenTable& table)
     : forms::Form(app), game_(game), sound_(sound), table_(table) {}
 
@@ -81,7 +79,8 @@ void ActivityScreen::Form_Load() {
 }
 
 void ActivityScreen::Form_KeyDown(int key_code, int shift) {
-  if (shift == kCtrlAlt && key_code == kKeyS) game_.SoundSwitch = !game_.SoundSwitch;
+  if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kS)
+    game_.SoundSwitch = !game_.SoundSwitch;
 }
 
 // The pictures died with the window, so their slots are freed: a reopened screen starts

@@ -10,7 +10,7 @@
 #include "game/activity/screen_table.h"
 #include "game/forms/application.h"
 #include "game/forms/form.h"
-#include "game/shell/game_state.h"
+#include "game/game_state.h"
 #include "game/sound/cls_wave.h"
 
 namespace activity {
@@ -33,7 +33,7 @@ struct Slot {
 class ActivityScreen : public forms::Form {
  public:
   // sound: where the celebration's firework sound plays.
-  ActivityScreen(forms::Application& app, shell::GameState& game, sound::WaveOutput& sound,
+  ActivityScreen(forms::Application& app, game::GameState& game, sound::WaveOutput& sound,
                  const ScreenTable& table);
   ~ActivityScreen() override;
 
@@ -85,7 +85,7 @@ class ActivityScreen : public forms::Form {
   void RemovePicture(int slot);
   void PlayFireSound(int slot);
 
-  shell::GameState& game_;
+  game::GameState& game_;
   sound::WaveOutput& sound_;
   const ScreenTable& table_;
 

@@ -72,8 +72,8 @@ void Application::ShowModal(Form& form) {
   Show(form);
   if (!form.loaded_) return;
   for (Form* below : loaded_) {  // a button held on a form below is let go
-    below->mouse_capture = nullptr;
-    below->mouse_buttons = 0;
+    below->mouse_capture_ = nullptr;
+    below->mouse_buttons_ = 0;
   }
   modal_stack_.push_back(&form);
   while (form.loaded_) LoopTurn();
@@ -94,8 +94,8 @@ void Application::Load(Form& form) {
     form.width_px = ToPixels(form.client_width_twips_, twips_per_pixel_);
     form.height_px = ToPixels(form.client_height_twips_, twips_per_pixel_);
   }
-  form.canvas = std::make_unique<Canvas>(form.width_px, form.height_px);
-  form.dirty.clear();
+  form.canvas_ = std::make_unique<Canvas>(form.width_px, form.height_px);
+  form.dirty_.clear();
   form.InvalidateAll();
   form.Form_Load();
 }
@@ -127,8 +127,8 @@ void Application::Release(Form& form) {
   form.DestroyControls();
   if (form.window != 0) platform_.DestroyWindow(form.window);
   form.window = 0;
-  form.canvas.reset();
-  form.dirty.clear();
+  form.canvas_.reset();
+  form.dirty_.clear();
   loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
 }
 

@@ -107,21 +107,21 @@ bool Application::TakesInput(const Form& form) const {
 }
 
 void Application::MouseDown(Form& form, const Event& event) {
-  Control* target = form.mouse_capture ? form.mouse_capture : HitTest(form, event.x, event.y);
-  form.mouse_buttons |= event.button;
+  Control* target = form.mouse_capture_ ? form.mouse_capture_ : HitTest(form, event.x, event.y);
+  form.mouse_buttons_ |= event.button;
   if (target == nullptr) return;
-  form.mouse_capture = target;
+  form.mouse_capture_ = target;
   if (auto* button = dynamic_cast<CommandButton*>(target)) button->SetPressed(true);
   Call(target->on_mouse_down, ArgsFor(*target, event, event.button, twips_per_pixel_));
 }
 
 void Application::MouseUp(Form& form, const Event& event) {
-  Control* target = form.mouse_capture ? form.mouse_capture : HitTest(form, event.x, event.y);
-  form.mouse_buttons &= ~event.button;
-  if (form.mouse_buttons == 0) form.mouse_capture = nullptr;
+  Control* target = form.mouse_capture_ ? form.mouse_capture_ : HitTest(form, event.x, event.y);
+  form.mouse_buttons_ &= ~event.button;
+  if (form.mouse_buttons_ == 0) form.mouse_capture_ = nullptr;
   if (target == nullptr) return;
   const bool over = target->BoundsOnForm().Contains(event.x, event.y);
-  if (auto* button = dynamic_cast<CommandButton*>(target); button && form.mouse_buttons == 0) {
+  if (auto* button = dynamic_cast<CommandButton*>(target); button && form.mouse_buttons_ == 0) {
     button->SetPressed(false);
   }
   const auto alive = target->AliveToken();
@@ -131,9 +131,9 @@ void Application::MouseUp(Form& form, const Event& event) {
 }
 
 void Application::MouseMove(Form& form, const Event& event) {
-  Control* target = form.mouse_capture ? form.mouse_capture : HitTest(form, event.x, event.y);
+  Control* target = form.mouse_capture_ ? form.mouse_capture_ : HitTest(form, event.x, event.y);
   if (target == nullptr) return;
-  if (auto* button = dynamic_cast<CommandButton*>(target); button && form.mouse_capture) {
+  if (auto* button = dynamic_cast<CommandButton*>(target); button && form.mouse_capture_) {
     button->SetPressed(target->BoundsOnForm().Contains(event.x, event.y));
   }
   Call(target->on_mouse_move, ArgsFor(*target, event, event.button, twips_per_pixel_));
@@ -143,8 +143,8 @@ void Application::Resized(Form& form, int width, int height) {
   if (width == form.width_px && height == form.height_px) return;
   form.width_px = std::max(width, 0);
   form.height_px = std::max(height, 0);
-  form.canvas->Resize(form.width_px, form.height_px);
-  form.dirty.clear();
+  form.canvas_->Resize(form.width_px, form.height_px);
+  form.dirty_.clear();
   form.InvalidateAll();
   form.Form_Resize();
 }

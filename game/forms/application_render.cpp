@@ -20,13 +20,13 @@ void PaintChildren(const Container& container, Canvas& canvas, const PixelRect& 
 
 void Application::Render() {
   for (Form* form : loaded_) {
-    if (form->window == 0 || !form->Visible() || form->dirty.empty()) continue;
-    for (const PixelRect& area : form->dirty) {
-      form->canvas->Fill(area, area, ResolveColor(form->BackColor()));
-      PaintChildren(*form, *form->canvas, area);
+    if (form->window == 0 || !form->Visible() || form->dirty_.empty()) continue;
+    for (const PixelRect& area : form->dirty_) {
+      form->canvas_->Fill(area, area, ResolveColor(form->BackColor()));
+      PaintChildren(*form, *form->canvas_, area);
     }
-    platform_.Present(form->window, *form->canvas, form->dirty);
-    form->dirty.clear();
+    platform_.Present(form->window, *form->canvas_, form->dirty_);
+    form->dirty_.clear();
   }
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "game/forms/errors.h"
-#include "game/forms/picture.h"
+#include "game/forms/resolve_path.h"
 
 #define STB_TRUETYPE_IMPLEMENTATION
 #define STBTT_STATIC

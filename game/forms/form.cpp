@@ -2,19 +2,12 @@
 #include "game/forms/form.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "game/forms/application.h"
+#include "game/forms/ignore_case.h"
 
 namespace forms {
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 // Whether control lies inside ancestor (a frame), at any depth.
 bool IsInside(const Control* control, const Control* ancestor) {
@@ -75,8 +68,8 @@ void Form::Unload() {
 }
 
 Control* Form::Find(const std::string& name) const {
-  for (const auto& control : controls) {
-    if (SameName(control->Name(), name)) return control.get();
+  for (const auto& control : controls_) {
+    if (SameIgnoringCase(control->Name(), name)) return control.get();
   }
   return nullptr;
 }
@@ -86,8 +79,8 @@ Control& Form::Adopt(std::unique_ptr<Control> control) {
     throw RuntimeError(ErrorCode::kNameInUse, "Name already in use: " + control->Name());
   }
   control->Parent()->AddChild(control.get());
-  controls.push_back(std::move(control));
-  return *controls.back();
+  controls_.push_back(std::move(control));
+  return *controls_.back();
 }
 
 Image& Form::AddImage(const std::string& name, Container* parent) {
@@ -105,42 +98,42 @@ void Form::Remove(const std::string& name) {
   auto gone = [doomed](const std::unique_ptr<Control>& c) {
     return c.get() == doomed || IsInside(c.get(), doomed);
   };
-  for (const auto& c : controls) {
+  for (const auto& c : controls_) {
     if (!gone(c)) continue;
     c->Parent()->RemoveChild(c.get());
-    if (mouse_capture == c.get()) mouse_capture = nullptr;
+    if (mouse_capture_ == c.get()) mouse_capture_ = nullptr;
   }
   // Destroyed from the innermost outwards, so no control outlives the frame it names as parent.
-  std::stable_partition(controls.begin(), controls.end(),
+  std::stable_partition(controls_.begin(), controls_.end(),
                         [&](const std::unique_ptr<Control>& c) { return !gone(c); });
-  while (!controls.empty() && gone(controls.back())) controls.pop_back();
+  while (!controls_.empty() && gone(controls_.back())) controls_.pop_back();
 }
 
 void Form::DestroyControls() {
-  mouse_capture = nullptr;
-  mouse_buttons = 0;
-  while (!controls.empty()) controls.pop_back();  // last added first: children before frames
+  mouse_capture_ = nullptr;
+  mouse_buttons_ = 0;
+  while (!controls_.empty()) controls_.pop_back();  // last added first: children before frames
   ClearChildren();
 }
 
 void Form::Invalidate(const PixelRect& rect) {
-  if (!canvas) return;
-  PixelRect r = Intersect(rect, canvas->Bounds());
+  if (!canvas_) return;
+  PixelRect r = Intersect(rect, canvas_->Bounds());
   if (r.Empty()) return;
   // Overlapping areas merge, so the list stays short and no pixel is presented twice.
-  for (auto it = dirty.begin(); it != dirty.end();) {
+  for (auto it = dirty_.begin(); it != dirty_.end();) {
     if (!Intersect(*it, r).Empty()) {
       r = Union(*it, r);
-      it = dirty.erase(it);
+      it = dirty_.erase(it);
     } else {
       ++it;
     }
   }
-  dirty.push_back(r);
-  if (dirty.size() > kMaxDirtyRects) {
+  dirty_.push_back(r);
+  if (dirty_.size() > kMaxDirtyRects) {
     PixelRect all{};
-    for (const PixelRect& d : dirty) all = Union(all, d);
-    dirty.assign(1, all);
+    for (const PixelRect& d : dirty_) all = Union(all, d);
+    dirty_.assign(1, all);
   }
 }
 

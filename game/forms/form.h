@@ -90,15 +90,21 @@ class Form : public Container {
   PictureRef mouse_icon_;
   int mouse_pointer_ = kPointerDefault;
 
+  // The runtime's own: drawing and input routing.
+  std::unique_ptr<Canvas> canvas_;
+  std::vector<PixelRect> dirty_;                    // areas to repaint and present, pixels
+  std::vector<std::unique_ptr<Control>> controls_;  // every control, any depth
+  Control* mouse_capture_ = nullptr;
+  int mouse_buttons_ = 0;  // buttons held since the capturing mouse down
+
  public:
-  // Runtime internals (used by Application and the renderer).
+  // The window and its client size in pixels while loaded (window 0 before it opens).
   WindowId window = 0;
   int width_px = 0, height_px = 0;
-  std::unique_ptr<Canvas> canvas;
-  std::vector<PixelRect> dirty;
-  std::vector<std::unique_ptr<Control>> controls;  // every control, any depth
-  Control* mouse_capture = nullptr;
-  int mouse_buttons = 0;  // buttons held since the capturing mouse down
+  // What the form shows, as last drawn; nullptr while unloaded. For tests and snapshots.
+  const Canvas* Drawing() const { return canvas_.get(); }
+  const std::vector<std::unique_ptr<Control>>& AllControls() const { return controls_; }
+  // Marks an area (pixels) for repainting at the next turn of the loop.
   void Invalidate(const PixelRect& rect);
   void InvalidateAll() { Invalidate({0, 0, width_px, height_px}); }
 };

@@ -1,4 +1,4 @@
-// Decoded pictures (JPEG and ICO) and the case-insensitive file look-up of the game's assets.
+// Decoded pictures (JPEG and ICO), loaded from the game's asset files.
 #pragma once
 
 #include <cstddef>
@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "game/forms/resolve_path.h"
 
 namespace forms {
 
@@ -32,11 +34,5 @@ PictureRef LoadPicture(const std::string& path);
 
 // Decodes a JPEG or ICO image held in memory (pictures built into the game).
 PictureRef DecodePicture(const unsigned char* bytes, std::size_t size, const std::string& name);
-
-// The existing file that path names when letter case is ignored; empty when there is none.
-std::string ResolvePath(const std::string& path);
-
-// The whole content of a file found by ResolvePath; throws RuntimeError (file not found).
-std::vector<unsigned char> ReadFileBytes(const std::string& path);
 
 }  // namespace forms

@@ -1,12 +1,13 @@
 // File look-up that ignores letter case and takes '\' and '/' alike, on every platform.
-#include <cctype>
+#include "game/forms/resolve_path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
 #include "game/forms/errors.h"
-#include "game/forms/picture.h"
+#include "game/forms/ignore_case.h"
 
 namespace forms {
 namespace {
@@ -21,17 +22,6 @@ fs::path FromUtf8(const std::string& text) {
 std::string ToUtf8(const fs::path& path) {
   const std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
 }
 
 // The entry of folder whose name matches name when case is ignored; empty when none does.

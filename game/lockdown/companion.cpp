@@ -2,11 +2,11 @@
 #include "game/lockdown/companion.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "game/forms/errors.h"
-#include "game/forms/picture.h"
+#include "game/forms/ignore_case.h"
+#include "game/forms/resolve_path.h"
 
 namespace lockdown {
 
@@ -14,14 +14,6 @@ namespace {
 
 constexpr char kCompanionExe[] = "Muzzle.exe";
 constexpr char kCompanionWindowClass[] = "MuzzleFrame";  // the running companion's identity
-
-// Process names compare whole and ignoring case, as the file system that holds them does.
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
 
 std::string CompanionPath(const std::string& app_folder) {
   return app_folder + "\\" + kCompanionExe;
@@ -40,7 +32,8 @@ void StartCompanionUnlessRunning(LockdownService& system, const std::string& app
   // Without a process list the companion check is skipped; the caller goes on with its load.
   if (!processes) return;
   const bool running = std::any_of(processes->begin(), processes->end(), [](const auto& name) {
-    return SameNameIgnoringCase(name, kCompanionExe);
+    // Whole names, letter case ignored, as the file system that holds them compares them.
+    return forms::SameIgnoringCase(name, kCompanionExe);
   });
   if (!running) StartCompanion(system, app_folder);
 }

@@ -1,27 +1,28 @@
 // The keys that would take a child out of the game: one pure rule shared by every lockdown.
 #include "game/lockdown/key_filter.h"
 
+#include "game/forms/input.h"
+
 namespace lockdown {
 
 namespace {
 
-constexpr int kTab = 0x09;
-constexpr int kEscape = 0x1B;
+namespace vk = forms::vk;
 
 // Windows keys, application-menu key, sleep key, and the punctuation keys that a US layout
 // marks ; / ` [ ] ' : swallowed whatever the modifiers.
-bool AlwaysSwallowed(int vk) {
-  switch (vk) {
-    case 0x5B:
-    case 0x5C:
-    case 0x5D:
-    case 0x5F:
-    case 0xBA:
-    case 0xBF:
-    case 0xC0:
-    case 0xDB:
-    case 0xDD:
-    case 0xDE:
+bool AlwaysSwallowed(int key) {
+  switch (key) {
+    case vk::kLeftWindows:
+    case vk::kRightWindows:
+    case vk::kApps:
+    case vk::kSleep:
+    case vk::kOem1:
+    case vk::kOem2:
+    case vk::kOem3:
+    case vk::kOem4:
+    case vk::kOem6:
+    case vk::kOem7:
       return true;
     default:
       return false;
@@ -30,10 +31,10 @@ bool AlwaysSwallowed(int vk) {
 
 }  // namespace
 
-bool ShouldSwallow(int vk, bool alt_down, bool ctrl_down) {
-  const bool task_switch = (vk == kTab || vk == kEscape) && alt_down;  // Alt+Tab, Alt+Esc
-  const bool start_menu = vk == kEscape && ctrl_down;                  // Ctrl+Esc
-  return task_switch || start_menu || AlwaysSwallowed(vk);
+bool ShouldSwallow(int key, bool alt_down, bool ctrl_down) {
+  const bool task_switch = (key == vk::kTab || key == vk::kEscape) && alt_down;  // Alt+Tab, Alt+Esc
+  const bool start_menu = key == vk::kEscape && ctrl_down;                       // Ctrl+Esc
+  return task_switch || start_menu || AlwaysSwallowed(key);
 }
 
 }  // namespace lockdown

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "game/forms/picture.h"
+#include "game/forms/resolve_path.h"
 
 namespace lockdown {
 

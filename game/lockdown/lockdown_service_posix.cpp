@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "game/forms/input.h"
-#include "game/forms/picture.h"
+#include "game/forms/resolve_path.h"
 #include "game/lockdown/key_filter.h"
 
 extern char** environ;

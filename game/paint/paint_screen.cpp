@@ -13,8 +13,6 @@ constexpr int kDrawWidth = 10;  // pixels: each painted point is a round dot thi
 // The dot lands 125 twips left of and below the pointer's hot spot, where the brush
 // cursor's painting tip is drawn.
 constexpr float kDotOffsetX = -125.0f, kDotOffsetY = 125.0f;
-constexpr int kKeyS = 83;
-constexpr int kCtrlAlt = 6;
 
 void Place(forms::Control& control, float left, float top, float width, float height) {
   control.SetLeft(left);
@@ -25,7 +23,7 @@ void Place(forms::Control& control, float left, float top, float width, float he
 
 }  // namespace
 
-PaintScreen::PaintScreen(forms::Application& app, shell::GameState& game)
+PaintScreen::PaintScreen(forms::Application& app, game::GameState& game)
     : forms::Form(app), game_(game) {}
 
 PaintScreen::~PaintScreen() = default;
@@ -86,7 +84,8 @@ void PaintScreen::Form_KeyPress(int /*key_ascii*/) {
 }
 
 void PaintScreen::Form_KeyDown(int key_code, int shift) {
-  if (shift == kCtrlAlt && key_code == kKeyS) game_.SoundSwitch = !game_.SoundSwitch;
+  if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kS)
+    game_.SoundSwitch = !game_.SoundSwitch;
 }
 
 void PaintScreen::ColorButton_Click(int pick) {

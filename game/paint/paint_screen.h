@@ -5,13 +5,13 @@
 
 #include "game/forms/application.h"
 #include "game/forms/form.h"
-#include "game/shell/game_state.h"
+#include "game/game_state.h"
 
 namespace paint {
 
 class PaintScreen : public forms::Form {
  public:
-  PaintScreen(forms::Application& app, shell::GameState& game);
+  PaintScreen(forms::Application& app, game::GameState& game);
   ~PaintScreen() override;
 
   void Form_Load() override;
@@ -46,7 +46,7 @@ class PaintScreen : public forms::Form {
   void cmdExit_MouseUp(const forms::MouseArgs& args);
   forms::PictureRef LoadAsset(const char* name);
 
-  shell::GameState& game_;
+  game::GameState& game_;
 };
 
 }  // namespace paint

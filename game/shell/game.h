@@ -3,9 +3,9 @@
 
 #include "game/activity/activity_screen.h"
 #include "game/forms/application.h"
+#include "game/game_state.h"
 #include "game/lockdown/lockdown_service.h"
 #include "game/paint/paint_screen.h"
-#include "game/shell/game_state.h"
 #include "game/shell/main_menu_form.h"
 #include "game/shell/splash_form.h"
 #include "game/sound/wave_output.h"
@@ -18,7 +18,7 @@ class Game {
   Game(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown);
 
   // Declared in construction order: each form refers only to members above it.
-  GameState state;
+  game::GameState state;
   activity::ActivityScreen frmLetters;
   activity::ActivityScreen frmNumbers;
   activity::ActivityScreen frmShapes;

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "game/forms/application.h"
-#include "game/forms/picture.h"
+#include "game/forms/resolve_path.h"
 #include "game/shell/game.h"
 
 #ifdef _WIN32

@@ -8,9 +8,6 @@ namespace shell {
 
 namespace {
 
-constexpr int kKeyS = 83;
-constexpr int kKeyT = 84;
-constexpr int kCtrlAlt = 6;                          // exactly Ctrl and Alt, Shift not held
 constexpr float kLabelDesignPoints = 8.25f;          // the form's default font
 constexpr forms::Color kMenuBackColor = 0x80000012;  // system colour 18: black
 constexpr forms::Color kExitHintColor = forms::Rgb(255, 214, 0);
@@ -18,7 +15,7 @@ constexpr forms::Color kSoundHintColor = forms::Rgb(64, 224, 255);
 
 }  // namespace
 
-MainMenuForm::MainMenuForm(forms::Application& app, GameState& game,
+MainMenuForm::MainMenuForm(forms::Application& app, game::GameState& game,
                            lockdown::LockdownService& lockdown, MenuScreens screens)
     : forms::Form(app), game_(game), lockdown_(lockdown), screens_(screens) {
   // Window properties belong to the form object: the runtime reads them before Design runs.
@@ -137,11 +134,12 @@ void MainMenuForm::LayOutLabels(double width, double height) {
 }
 
 void MainMenuForm::Form_KeyDown(int key_code, int shift) {
-  if (shift == kCtrlAlt && key_code == kKeyT) {
+  if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kT) {
     lockdown::StopCompanion(lockdown_, App().Path());
     Unload();
   }
-  if (shift == kCtrlAlt && key_code == kKeyS) game_.SoundSwitch = !game_.SoundSwitch;
+  if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kS)
+    game_.SoundSwitch = !game_.SoundSwitch;
 }
 
 void MainMenuForm::Form_KeyPress(int) {

@@ -6,8 +6,8 @@
 
 #include "game/forms/application.h"
 #include "game/forms/form.h"
+#include "game/game_state.h"
 #include "game/lockdown/lockdown_service.h"
-#include "game/shell/game_state.h"
 
 namespace shell {
 
@@ -22,7 +22,7 @@ struct MenuScreens {
 class MainMenuForm : public forms::Form {
  public:
   // lockdown: the system side of the keyboard lockdown that the menu's load and unload drive.
-  MainMenuForm(forms::Application& app, GameState& game, lockdown::LockdownService& lockdown,
+  MainMenuForm(forms::Application& app, game::GameState& game, lockdown::LockdownService& lockdown,
                MenuScreens screens);
 
   void Form_Load() override;
@@ -58,7 +58,7 @@ class MainMenuForm : public forms::Form {
   void LayOutButtons(double width, double height);
   void LayOutLabels(double width, double height);
 
-  GameState& game_;
+  game::GameState& game_;
   lockdown::LockdownService& lockdown_;
   MenuScreens screens_;
 };

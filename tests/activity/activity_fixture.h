@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/activity/activity_screen.h"
-#include "game/shell/game_state.h"
+#include "game/game_state.h"
 #include "game/sound/wave_output_headless.h"
 #include "tests/support/scenario.h"
 
@@ -92,7 +92,7 @@ class ActivityRun {
   int PicturesPresent() const;        // slots whose picture control exists
   const std::vector<struct sound::HeadlessWaveOutput::Play>& Plays();
 
-  shell::GameState game;
+  game::GameState game;
   wobtest::Scenario scenario;
   activity::ActivityScreen screen;
   activity::ActivityScreenProbe probe{screen};

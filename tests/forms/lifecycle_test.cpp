@@ -72,7 +72,7 @@ TEST(Lifecycle, UnloadKeepsTheFormObjectAndAReloadDesignsAndLoadsAgain) {
   EXPECT_EQ(opened, 2);  // the member outlived the first unload
   EXPECT_EQ(forms.screen.log, "DLRUDLRU");
   EXPECT_EQ(forms.screen.window, 0);
-  EXPECT_TRUE(forms.screen.controls.empty());
+  EXPECT_TRUE(forms.screen.AllControls().empty());
   s.Click(forms.menu.Get<forms::Image>("cmdOpen"));
   EXPECT_EQ(forms.screen.Find("extra1"), nullptr);  // run-time controls went with the unload
   EXPECT_NE(forms.screen.Find("extra3"), nullptr);
@@ -118,7 +118,7 @@ TEST(Lifecycle, RunTimeControlsAreFoundAndRemovedByName) {
   }
   form.Remove("Frame1");  // takes its children along
   EXPECT_EQ(form.Find("cmd7Img"), nullptr);
-  EXPECT_TRUE(form.controls.empty());
+  EXPECT_TRUE(form.AllControls().empty());
   EXPECT_TRUE(form.Children().empty());
 }
 

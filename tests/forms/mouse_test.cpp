@@ -121,14 +121,14 @@ TEST(Mouse, ButtonLooksPressedOnlyWhileHeldOverIt) {
   };
   s.Start(form);
   auto& button = form.Get<forms::CommandButton>("cmdClear");
-  EXPECT_EQ(form.canvas->At(0, 0), 0xFFFFFFu);  // raised: light top-left edge
+  EXPECT_EQ(form.Drawing()->At(0, 0), 0xFFFFFFu);  // raised: light top-left edge
   s.MouseDown(button);
   EXPECT_TRUE(button.Pressed());
-  EXPECT_EQ(form.canvas->At(0, 0), 0x000000u);
+  EXPECT_EQ(form.Drawing()->At(0, 0), 0x000000u);
   s.MouseMoveTo(form, 300, 300, 1);
   EXPECT_FALSE(button.Pressed());
   s.MouseUpAt(form, 300, 300);
-  EXPECT_EQ(form.canvas->At(0, 0), 0xFFFFFFu);
+  EXPECT_EQ(form.Drawing()->At(0, 0), 0xFFFFFFu);
 }
 
 TEST(Mouse, ControlRemovedByItsOwnHandlerIsSafe) {

@@ -49,8 +49,8 @@ TEST(Render, FirstShowPresentsTheWholeFormThenOnlyChangedAreas) {
   auto& p = s.Platform();
   EXPECT_EQ(p.presents, 1);
   EXPECT_EQ(p.presented_pixels, 640 * 480);
-  EXPECT_EQ(t.form.canvas->At(150, 150), 0x0000FFu);
-  EXPECT_EQ(t.form.canvas->At(50, 50), 0x000000u);
+  EXPECT_EQ(t.form.Drawing()->At(150, 150), 0x0000FFu);
+  EXPECT_EQ(t.form.Drawing()->At(50, 50), 0x000000u);
 
   s.Char('x');
   EXPECT_EQ(p.presents, 2);
@@ -60,8 +60,8 @@ TEST(Render, FirstShowPresentsTheWholeFormThenOnlyChangedAreas) {
   EXPECT_EQ(r.y, 100);
   EXPECT_EQ(r.w, 200);
   EXPECT_EQ(r.h, 100);
-  EXPECT_EQ(t.form.canvas->At(150, 150), 0xFFFFFFu);
-  EXPECT_EQ(t.form.canvas->At(450, 150), 0x0000FFu);
+  EXPECT_EQ(t.form.Drawing()->At(150, 150), 0xFFFFFFu);
+  EXPECT_EQ(t.form.Drawing()->At(450, 150), 0x0000FFu);
 
   s.KeyDown('Q');  // changes nothing: nothing is presented
   EXPECT_EQ(p.presents, 2);
@@ -76,7 +76,7 @@ TEST(Render, HiddenFormIsNotPresentedUntilVisibleAgain) {
   EXPECT_EQ(s.Platform().presents, 1);
   s.KeyDown('V');
   EXPECT_EQ(s.Platform().presents, 2);
-  EXPECT_EQ(t.form.canvas->At(150, 150), 0xFFFFFFu);
+  EXPECT_EQ(t.form.Drawing()->At(150, 150), 0xFFFFFFu);
 }
 
 TEST(Render, IconBlendsOverWhatLiesBelow) {
@@ -92,9 +92,9 @@ TEST(Render, IconBlendsOverWhatLiesBelow) {
     icon.SetHeight(300);
   };
   s.Start(form);
-  EXPECT_EQ(form.canvas->At(0, 0), 0x808080u);
-  EXPECT_EQ(form.canvas->At(1, 0), 0x000000u);
-  EXPECT_EQ(form.canvas->At(0, 1), 0x000000u) << "natural size: one row only";
+  EXPECT_EQ(form.Drawing()->At(0, 0), 0x808080u);
+  EXPECT_EQ(form.Drawing()->At(1, 0), 0x000000u);
+  EXPECT_EQ(form.Drawing()->At(0, 1), 0x000000u) << "natural size: one row only";
 }
 
 TEST(Render, LabelDrawsAntiAliasedTextAndAutoSizeKeepsTheRightEdge) {
@@ -117,8 +117,8 @@ TEST(Render, LabelDrawsAntiAliasedTextAndAutoSizeKeepsTheRightEdge) {
   EXPECT_EQ(label.Left() + label.Width(), 6000);
   EXPECT_NEAR(label.Height(), 32 * 15, 6 * 15);  // 24 pt is a 32-pixel em
   const forms::PixelRect box = label.BoundsOnForm();
-  const int black = CountPixels(*form.canvas, box, 0x000000);
-  const int white = CountPixels(*form.canvas, box, 0xFFFFFF);
+  const int black = CountPixels(*form.Drawing(), box, 0x000000);
+  const int white = CountPixels(*form.Drawing(), box, 0xFFFFFF);
   EXPECT_GT(black, 100);
   EXPECT_LT(black + white, box.w * box.h) << "edges are anti-aliased";
   const float narrow = label.Width();
@@ -165,17 +165,17 @@ TEST(Render, PictureBoxDotsAreRoundClippedCheapAndErased) {
   s.Char('d');
   EXPECT_EQ(s.Platform().presented_pixels - before, 100) << "only the dot's square";
   const forms::Color red = forms::Rgb(245, 0, 0);
-  const int dot = CountPixels(*form.canvas, {190, 190, 20, 20}, red);
+  const int dot = CountPixels(*form.Drawing(), {190, 190, 20, 20}, red);
   EXPECT_GT(dot, 70);
   EXPECT_LT(dot, 100);
-  EXPECT_EQ(CountPixels(*form.canvas, {190, 200, 20, 1}, red), 10) << "ten pixels across";
+  EXPECT_EQ(CountPixels(*form.Drawing(), {190, 200, 20, 1}, red), 10) << "ten pixels across";
 
   s.Char('e');  // at the box's corner: a quarter inside, nothing outside
-  EXPECT_EQ(CountPixels(*form.canvas, {90, 90, 10, 10}, red), 0);
-  EXPECT_GT(CountPixels(*form.canvas, {100, 100, 5, 5}, red), 15);
+  EXPECT_EQ(CountPixels(*form.Drawing(), {90, 90, 10, 10}, red), 0);
+  EXPECT_GT(CountPixels(*form.Drawing(), {100, 100, 5, 5}, red), 15);
 
   s.Char('c');
-  EXPECT_EQ(CountPixels(*form.canvas, {100, 100, 200, 200}, red), 0);
+  EXPECT_EQ(CountPixels(*form.Drawing(), {100, 100, 200, 200}, red), 0);
   EXPECT_EQ(form.Get<forms::PictureBox>("Picture1").PixelAt(100, 100), 0xFFFFFFu);
 }
 

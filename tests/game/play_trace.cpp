@@ -46,7 +46,7 @@ long PaintedPixels(const forms::PictureBox& box) {
 
 }  // namespace
 
-PlayTrace::PlayTrace(wobtest::Scenario& scenario, const shell::GameState& state,
+PlayTrace::PlayTrace(wobtest::Scenario& scenario, const game::GameState& state,
                      std::vector<std::pair<const forms::Form*, std::string>> forms)
     : scenario_(scenario), state_(state) {
   for (auto& [form, name] : forms) forms_.push_back({form, name});
@@ -107,7 +107,7 @@ void PlayTrace::RecordForm(FormState& state) {
     }
   }
   state.controls = std::move(kept);
-  for (const auto& control : form.controls) {
+  for (const auto& control : form.AllControls()) {
     Tracked* tracked = nullptr;
     for (Tracked& t : state.controls) {
       if (!t.alive.owner_before(control->AliveToken()) &&

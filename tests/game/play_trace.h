@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/forms/form.h"
-#include "game/shell/game_state.h"
+#include "game/game_state.h"
 #include "tests/support/scenario.h"
 
 namespace gametest {
@@ -19,7 +19,7 @@ namespace gametest {
 // name, dots painted, and the platform's services (programs, hooks, sounds, message boxes).
 class PlayTrace {
  public:
-  PlayTrace(wobtest::Scenario& scenario, const shell::GameState& state,
+  PlayTrace(wobtest::Scenario& scenario, const game::GameState& state,
             std::vector<std::pair<const forms::Form*, std::string>> forms);
 
   void Step(const std::string& what);  // writes "> what", the script's own line
@@ -50,7 +50,7 @@ class PlayTrace {
   void Line(const std::string& text);
 
   wobtest::Scenario& scenario_;
-  const shell::GameState& state_;
+  const game::GameState& state_;
   std::vector<FormState> forms_;
   std::map<std::uint64_t, std::string> files_by_content_;
   std::map<const forms::Picture*, std::pair<forms::PictureRef, std::string>> known_;

@@ -38,7 +38,7 @@ TEST_P(BrokenAssetTest, EndsTheGameWithTheRuntimeErrorBoxNamingTheFile) {
   fs::remove(file);
   if (c.corrupt) std::ofstream(file, std::ios::binary) << "this is no picture";
 
-  shell::GameState game;
+  game::GameState game;
   wobtest::Scenario scenario;
   scenario.Platform().app_folder = dir;
   auto& screen = scenario.Make<paint::PaintScreen>(game);

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "game/game_state.h"
 #include "game/paint/paint_screen.h"
-#include "game/shell/game_state.h"
 #include "tests/support/scenario.h"
 
 namespace {
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
     return 2;
   }
-  shell::GameState game;
+  game::GameState game;
   wobtest::Scenario scenario(1024, 768);
   auto& screen = scenario.Make<paint::PaintScreen>(game);
   scenario.Start(screen);

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "game/forms/picture.h"
+#include "game/game_state.h"
 #include "game/paint/paint_color.h"
 #include "game/paint/paint_screen.h"
-#include "game/shell/game_state.h"
 #include "tests/support/scenario.h"
 
 namespace paint_test {
@@ -38,7 +38,7 @@ class PaintFixture : public ::testing::Test {
   // The dot of a move to (x, y) is there in this colour, and the pointer's own pixel is not.
   void ExpectDotFor(int x, int y, forms::Color color);
 
-  shell::GameState game;
+  game::GameState game;
   wobtest::Scenario scenario;
   paint::PaintScreen& screen;  // owned by the scenario, so it outlives the program's thread
 };

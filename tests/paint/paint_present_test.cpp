@@ -34,7 +34,7 @@ TEST_F(PaintPresentTest, EveryMoveOfAThousandHertzMouseIsShownBeforeTheNextFrame
     const int x = 20 + (i * 13) % (box.w - 40), y = 20 + (i * 7) % (box.h - 40);
     MoveOver(x, y);
     scenario.Advance(1);
-    ASSERT_EQ(screen.canvas->At(box.x + DotX(x), box.y + DotY(y)), Pen()) << "move " << i;
+    ASSERT_EQ(screen.Drawing()->At(box.x + DotX(x), box.y + DotY(y)), Pen()) << "move " << i;
   }
   EXPECT_LE(platform.presented_pixels - pixels, kMoves * kDotArea)
       << "no move presents more than its dot";

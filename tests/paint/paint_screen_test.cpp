@@ -112,10 +112,10 @@ std::vector<forms::Color> Surroundings(PaintFixture& f) {
   const forms::PixelRect box = f.Picture1().BoundsOnForm();
   std::vector<forms::Color> pixels;
   for (int y = box.y; y < box.y + box.h + 12; ++y) {
-    for (int x = box.x - 12; x < box.x; ++x) pixels.push_back(f.screen.canvas->At(x, y));
+    for (int x = box.x - 12; x < box.x; ++x) pixels.push_back(f.screen.Drawing()->At(x, y));
   }
   for (int y = box.y + box.h; y < box.y + box.h + 12; ++y) {
-    for (int x = box.x; x < box.x + 60; ++x) pixels.push_back(f.screen.canvas->At(x, y));
+    for (int x = box.x; x < box.x + 60; ++x) pixels.push_back(f.screen.Drawing()->At(x, y));
   }
   return pixels;
 }

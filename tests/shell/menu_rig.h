@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/game_state.h"
+#include "game/game_state.h"
 #include "game/shell/main_menu_form.h"
 #include "game/shell/splash_form.h"
 #include "tests/shell/stub_screen.h"
@@ -52,7 +52,7 @@ struct MenuRig {
     scenario.Platform().Push(event);
   }
 
-  shell::GameState state;
+  game::GameState state;
   wobtest::Scenario scenario;
   StubScreen& frmLetters;
   StubScreen& frmNumbers;

@@ -5,13 +5,13 @@
 
 #include "game/forms/application.h"
 #include "game/forms/form.h"
-#include "game/shell/game_state.h"
+#include "game/game_state.h"
 
 namespace shelltest {
 
 class StubScreen : public forms::Form {
  public:
-  StubScreen(forms::Application& app, shell::GameState& game, std::string name)
+  StubScreen(forms::Application& app, game::GameState& game, std::string name)
       : forms::Form(app), game_(game), name_(std::move(name)) {
     SetCaption(name_);
     SetMaximised(true);
@@ -38,7 +38,7 @@ class StubScreen : public forms::Form {
   }
 
  private:
-  shell::GameState& game_;
+  game::GameState& game_;
   std::string name_;
 };
 

@@ -112,8 +112,8 @@ void Scenario::MouseUpAt(const forms::Form& f, int x_px, int y_px, int button, i
 }
 
 void Scenario::SavePng(const forms::Form& f, const std::string& path) {
-  if (!f.canvas) return;
-  const forms::Canvas& canvas = *f.canvas;
+  if (!f.Drawing()) return;
+  const forms::Canvas& canvas = *f.Drawing();
   std::vector<std::uint32_t> pixels(
       canvas.Pixels(),
       canvas.Pixels() + static_cast<std::size_t>(canvas.Width()) * canvas.Height());

@@ -3,12 +3,11 @@
 
 #include <cstdint>
 
+#include "game/forms/input.h"
+
 namespace forms {
 
 namespace {
-
-constexpr int kCtrl = 2, kAlt = 4;
-constexpr int kVkBack = 0x08, kVkTab = 0x09, kVkReturn = 0x0D, kVkEscape = 0x1B;
 
 // Windows-1252 codes 0x80..0x9F and the Unicode characters they stand for (0: unused).
 constexpr char32_t kAnsiHigh[32] = {
@@ -39,17 +38,17 @@ int SequenceLength(unsigned char lead, char32_t& bits) {
 }  // namespace
 
 int ControlCharForKey(int vk, int shift) {
-  const bool ctrl = (shift & kCtrl) != 0;
+  const bool ctrl = (shift & kShiftCtrl) != 0;
   // With Alt held Windows sends WM_SYSCHAR (or, for Ctrl+Alt, nothing), never WM_CHAR.
-  if (shift & kAlt) return 0;
+  if (shift & kShiftAlt) return 0;
   // Enter gives CR, and LF with Ctrl.
-  if (vk == kVkReturn) return ctrl ? 10 : 13;
+  if (vk == vk::kReturn) return ctrl ? 10 : 13;
   // Backspace gives BS, and DEL with Ctrl.
-  if (vk == kVkBack) return ctrl ? 127 : 8;
+  if (vk == vk::kBack) return ctrl ? 127 : 8;
   // Esc gives ESC with or without Ctrl.
-  if (vk == kVkEscape) return 27;
+  if (vk == vk::kEscape) return 27;
   // Tab gives HT; Ctrl+Tab gives no character.
-  if (vk == kVkTab) return ctrl ? 0 : 9;
+  if (vk == vk::kTab) return ctrl ? 0 : 9;
   // Ctrl+letter gives the control codes 1..26, Shift or not.
   if (ctrl && vk >= 'A' && vk <= 'Z') return vk - 'A' + 1;
   return 0;
@@ -58,7 +57,7 @@ int ControlCharForKey(int vk, int shift) {
 bool TextIsCharacter(int shift) {
   // X11 reports Alt+letter and Ctrl+digit as text; Windows gives WM_SYSCHAR or nothing.
   // AltGr, which types characters on many layouts, is neither Ctrl nor Alt under X11.
-  return (shift & (kCtrl | kAlt)) == 0;
+  return (shift & (kShiftCtrl | kShiftAlt)) == 0;
 }
 
 std::vector<int> Utf8ToAnsi(const std::string& utf8) {

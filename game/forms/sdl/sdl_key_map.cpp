@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "game/forms/input.h"
+
 namespace forms {
 
 namespace {
@@ -149,20 +151,20 @@ int SdlKeyToVk(int scancode, int keycode) {
 
 int SdlModToShift(int mod) {
   int shift = 0;
-  if (mod & KMOD_SHIFT) shift |= 1;
-  if (mod & KMOD_CTRL) shift |= 2;
-  if (mod & KMOD_ALT) shift |= 4;
+  if (mod & KMOD_SHIFT) shift |= kShiftShift;
+  if (mod & KMOD_CTRL) shift |= kShiftCtrl;
+  if (mod & KMOD_ALT) shift |= kShiftAlt;
   return shift;
 }
 
 int SdlButtonToMouseButton(int sdl_button) {
   switch (sdl_button) {
     case SDL_BUTTON_LEFT:
-      return 1;
+      return kButtonLeft;
     case SDL_BUTTON_RIGHT:
-      return 2;
+      return kButtonRight;
     case SDL_BUTTON_MIDDLE:
-      return 4;
+      return kButtonMiddle;
     default:
       return 0;
   }
@@ -170,9 +172,9 @@ int SdlButtonToMouseButton(int sdl_button) {
 
 int SdlButtonMaskToMouseButtons(std::uint32_t sdl_mask) {
   int buttons = 0;
-  if (sdl_mask & SDL_BUTTON_LMASK) buttons |= 1;
-  if (sdl_mask & SDL_BUTTON_RMASK) buttons |= 2;
-  if (sdl_mask & SDL_BUTTON_MMASK) buttons |= 4;
+  if (sdl_mask & SDL_BUTTON_LMASK) buttons |= kButtonLeft;
+  if (sdl_mask & SDL_BUTTON_RMASK) buttons |= kButtonRight;
+  if (sdl_mask & SDL_BUTTON_MMASK) buttons |= kButtonMiddle;
   return buttons;
 }
 

@@ -10,10 +10,10 @@ bool Held(int vk) {
   return (GetKeyState(vk) & 0x8000) != 0;
 }
 
-// Buttons held during a move, from the message's MK_ flags, as 1 left, 2 right, 4 middle.
+// Buttons held during a move, from the message's MK_ flags.
 int ButtonsHeld(WPARAM wparam) {
-  return ((wparam & MK_LBUTTON) ? 1 : 0) | ((wparam & MK_RBUTTON) ? 2 : 0) |
-         ((wparam & MK_MBUTTON) ? 4 : 0);
+  return ((wparam & MK_LBUTTON) ? kButtonLeft : 0) | ((wparam & MK_RBUTTON) ? kButtonRight : 0) |
+         ((wparam & MK_MBUTTON) ? kButtonMiddle : 0);
 }
 
 void Mouse(Event& event, Event::Kind kind, int button, LPARAM lparam) {
@@ -34,7 +34,8 @@ void Key(Event& event, Event::Kind kind, WPARAM wparam) {
 }  // namespace
 
 int ShiftState() {
-  return (Held(VK_SHIFT) ? 1 : 0) | (Held(VK_CONTROL) ? 2 : 0) | (Held(VK_MENU) ? 4 : 0);
+  return (Held(VK_SHIFT) ? kShiftShift : 0) | (Held(VK_CONTROL) ? kShiftCtrl : 0) |
+         (Held(VK_MENU) ? kShiftAlt : 0);
 }
 
 bool TranslateInput(UINT message, WPARAM wparam, LPARAM lparam, Event& event) {
@@ -52,22 +53,22 @@ bool TranslateInput(UINT message, WPARAM wparam, LPARAM lparam, Event& event) {
       event.ch = static_cast<int>(wparam & 0xFF);  // an ANSI window gets code-page characters
       return true;
     case WM_LBUTTONDOWN:
-      Mouse(event, Event::Kind::kMouseDown, 1, lparam);
+      Mouse(event, Event::Kind::kMouseDown, kButtonLeft, lparam);
       return true;
     case WM_RBUTTONDOWN:
-      Mouse(event, Event::Kind::kMouseDown, 2, lparam);
+      Mouse(event, Event::Kind::kMouseDown, kButtonRight, lparam);
       return true;
     case WM_MBUTTONDOWN:
-      Mouse(event, Event::Kind::kMouseDown, 4, lparam);
+      Mouse(event, Event::Kind::kMouseDown, kButtonMiddle, lparam);
       return true;
     case WM_LBUTTONUP:
-      Mouse(event, Event::Kind::kMouseUp, 1, lparam);
+      Mouse(event, Event::Kind::kMouseUp, kButtonLeft, lparam);
       return true;
     case WM_RBUTTONUP:
-      Mouse(event, Event::Kind::kMouseUp, 2, lparam);
+      Mouse(event, Event::Kind::kMouseUp, kButtonRight, lparam);
       return true;
     case WM_MBUTTONUP:
-      Mouse(event, Event::Kind::kMouseUp, 4, lparam);
+      Mouse(event, Event::Kind::kMouseUp, kButtonMiddle, lparam);
       return true;
     case WM_MOUSEMOVE:
       Mouse(event, Event::Kind::kMouseMove, ButtonsHeld(wparam), lparam);

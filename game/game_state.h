@@ -1,7 +1,7 @@
-// State shared by the whole game.
+// State shared by the whole game: the screens of every folder read and change it.
 #pragma once
 
-namespace shell {
+namespace game {
 
 struct GameState {
   // Whether the celebration plays its sound; the main menu's load switches it on and
@@ -9,4 +9,4 @@ struct GameState {
   bool SoundSwitch = false;
 };
 
-}  // namespace shell
+}  // namespace game
