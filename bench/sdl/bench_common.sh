@@ -1,46 +1,34 @@
-# Shared by the SDL measurement scripts: a private Xvfb, the game under trace, clean-up.
-# Sourced, not run. The game prints "wob-trace t=<epoch ms> ..." lines when WOB_TRACE=1.
+# Shared by the SDL measurement scripts: the game under trace on a private Xvfb, ended at exit
+# (tests/lib/screen_kit.sh). Sourced, not run. The game prints "wob-trace t=<epoch ms> ..."
+# lines when WOB_TRACE=1.
+# shellcheck shell=bash
+lib_poll=0.02  # measurements poll finely
+# shellcheck source=../../tests/lib/screen_kit.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tests/lib/screen_kit.sh"
 
 xvfb_pid=
 wob_pid=
 stop_game() {
-  [ -n "$wob_pid" ] && kill -9 "$wob_pid" 2>/dev/null && wait "$wob_pid" 2>/dev/null
+  lib_stop "$wob_pid"
   wob_pid=
 }
 stop_all() {
-  stop_game
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=
+  lib_stop_all
+  wob_pid=
 }
-trap stop_all EXIT
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# Polls a command every 20 ms until it succeeds or the seconds run out.
-wait_for() {
-  local tries=$(($1 * 50))
-  shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.02
-  done
-  return 1
-}
+wait_for() { lib_wait_for "$@"; }
 
 # start_xvfb <width>x<height> <work folder>: a private X server on a free display.
-start_xvfb() {
-  local display_file=$2/display
-  : >"$display_file"
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
-  xvfb_pid=$!
-  wait_for 20 grep -qs '[0-9]' "$display_file" || { echo "Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=:$(tr -dc '0-9' <"$display_file")
-}
+start_xvfb() { lib_start_xvfb "$1" "$2" || exit 1; }
 
 # start_game <wob> <log>: the game with its trace on.
 start_game() {
   WOB_TRACE=1 ASAN_OPTIONS=detect_leaks=0 "$1" >"$2" 2>&1 &
   wob_pid=$!
+  lib_track "$wob_pid"
 }
 
 # The trace's epoch ms of the first line matching a pattern; empty when there is none.

@@ -2,7 +2,7 @@
 # CPU time the game uses while a child keeps it busy: a key held with auto-repeat on the letters
 # screen (30 presses a second), and the mouse moving without pause over the paint screen
 # (100 moves a second).
-# Usage: busy_cpu.sh <wob> <work folder> [seconds]
+# Usage: WOB_SCREEN_GEOMETRY=<screen_geometry> busy_cpu.sh <wob> <work folder> [seconds]
 set -u
 source "$(dirname "$0")/bench_common.sh"
 wob=$1 work=$2 seconds=${3:-30}
@@ -36,14 +36,17 @@ move_mouse() {
 }
 
 start_xvfb "${width}x${height}" "$work"
+lib_geometry "${WOB_SCREEN_GEOMETRY:?the screen_geometry program}" "$width" "$height" \
+  "$(dirname "$wob")" || exit 1
+# shellcheck disable=SC2046
+click() { xdotool mousemove $(lib_centre "$1" "$2") click 1; }
 start_game "$wob" "$work/busy_cpu.log"
 open_menu "$work/busy_cpu.log" "$width" "$height" || exit 1
-# The letters button fills the menu's bottom-left quarter, the colours button its bottom-right.
-xdotool mousemove $((width / 4)) $((height * 3 / 5)) click 1
+click WOB cmdLetters
 sleep 1
 measure "key held on the letters screen" hold_key
-xdotool mousemove 40 $((height - 40)) click 1  # the exit button, bottom left
+click frmLetters cmdExit
 sleep 1
-xdotool mousemove $((width * 3 / 4)) $((height * 3 / 5)) click 1
+click WOB cmdColors
 sleep 1
 measure "mouse moving on the paint screen" move_mouse

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Runs every SDL measurement of the game, one after the other.
-# Usage: run_all.sh <wob> <work folder>
+# Usage: WOB_SCREEN_GEOMETRY=<screen_geometry> run_all.sh <wob> <work folder>
 set -u
 here=$(dirname "$0")
 "$here/first_frame.sh" "$1" "$2/first_frame" &&

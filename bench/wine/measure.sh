@@ -10,6 +10,8 @@ repo=$(cd "$(dirname "$0")/../.." && pwd)
 if [[ "${WOB_WINE_READY:-}" != 1 ]]; then
   exec bash "$repo/tests/wine/with_wine.sh" bash "$0" "$@"
 fi
+# shellcheck source=../../tests/lib/screen_kit.sh
+source "$repo/tests/lib/screen_kit.sh"  # ends the programs it starts on every way out
 windows_app=$(realpath "${1:-$repo/build/windows/app}")
 linux_app=$(realpath "${2:-$repo/build/linux/app}")
 idle_seconds=${3:-30}
@@ -65,6 +67,7 @@ measure() {
   start=$(now)
   "$@" </dev/null >/dev/null 2>&1 &
   local launcher=$!
+  lib_track "$launcher"
   first=$(time_to_first_frame "$start" "$empty_splash")
   pid=$(display_pid "$pattern")
   wait_for_menu "$empty_screen"

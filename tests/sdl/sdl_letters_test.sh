@@ -9,30 +9,30 @@ out=$2
 # shellcheck source=sdl_game_lib.sh
 source "$(dirname "$0")/sdl_game_lib.sh"
 
-# The play area: inside the 200-twip margins, above the row of buttons (94 pixels high here).
-area=(1240 640 20 20)
-play_area_lit() { lit_fraction "$1" "${area[@]}"; }
-
 start_game_to_menu
-open_screen $((screen_w / 4)) $((screen_h * 3 / 5)) letters
+# The play area, less a border of 4 pixels: where the pictures come.
+area=$(lib_area frmLetters Frame1 4) || fail "no play area"
+play_area_lit() { lib_lit_fraction "$out/$1.png" "$area"; }
+
+open_screen cmdLetters letters
 shot letters-empty
 empty=$(play_area_lit letters-empty)
 echo "empty play area: lit fraction $empty"
-above 0.001 "$empty" || fail "the play area is not black before any key"
+lib_above 0.001 "$empty" || fail "the play area is not black before any key"
 
 # One picture per timer tick at most: the letters come slower than the ticks.
 xdotool type --delay 400 wobble
 
-pictures_shown() { shot letters; above "$(play_area_lit letters)" 0.003; }
-wait_for 15 pictures_shown || fail "no pictures appeared in the play area"
+pictures_shown() { shot letters; lib_above "$(play_area_lit letters)" 0.003; }
+lib_wait_for 15 pictures_shown || fail "no pictures appeared in the play area"
 echo "pictures shown: lit fraction $(play_area_lit letters)"
 
 # A picture bursts 21 ticks (about 5 s) after its spawn and is gone five ticks later.
 sleep 7
-pictures_gone() { shot letters-after; above 0.001 "$(play_area_lit letters-after)"; }
-wait_for 20 pictures_gone || fail "the pictures did not burst and go"
+pictures_gone() { shot letters-after; lib_above 0.001 "$(play_area_lit letters-after)"; }
+lib_wait_for 20 pictures_gone || fail "the pictures did not burst and go"
 echo "pictures gone: lit fraction $(play_area_lit letters-after)"
 
-click_exit
+click_exit frmLetters
 end_game
 echo "PASS: letters screen shown, burst and closed; screenshots in $out"

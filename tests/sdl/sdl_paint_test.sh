@@ -9,26 +9,16 @@ out=$2
 # shellcheck source=sdl_game_lib.sh
 source "$(dirname "$0")/sdl_game_lib.sh"
 
-# The drawing area: inside the 200-twip margins, above the row of buttons.
-area=(1240 640 20 20)
-drawing_coloured() { coloured_fraction "$1" "${area[@]}"; }
-
 start_game_to_menu
-open_screen $((screen_w * 3 / 4)) $((screen_h * 3 / 5)) paint
+# The drawing area, less a border of 4 pixels.
+area=$(lib_area frmPaint Picture1 4) || fail "no drawing area"
+drawing_coloured() { lib_coloured_fraction "$out/$1.png" "$area"; }
+
+open_screen cmdColors paint
 shot paint-empty
 empty=$(drawing_coloured paint-empty)
 echo "empty drawing area: coloured fraction $empty"
-above 0.0005 "$empty" || fail "the drawing area is not white before painting"
-
-# A colour button by its place in the row, 1 at the right edge: 200-twip gaps, buttons scaled
-# from 495 twips by the width ratio.
-click_colour() {
-  local place=$1
-  local form_width=$((screen_w * twips_per_pixel))     # twips
-  local width=$((495 * form_width / 6060))              # twips
-  local left=$(((form_width - 200 * place - place * width) / twips_per_pixel))  # pixels
-  xdotool mousemove $((left + width / twips_per_pixel / 2)) $((screen_h - 60)) click 1
-}
+lib_above 0.0005 "$empty" || fail "the drawing area is not white before painting"
 
 # Each move paints one dot; the moves come slowly enough to be seen one by one.
 stroke() {
@@ -39,27 +29,26 @@ stroke() {
   done
 }
 
-# Red (place 6), yellow (place 4) and blue (place 1), one stroke each.
+# Red, yellow and blue, one stroke each.
 rows=(150 300 450)
+buttons=(cmdTriangle cmdHeart cmdSquare)
 colours=("rgb(245,0,0)" "rgb(255,255,0)" "rgb(51,0,255)")
-click_colour 6
-stroke "${rows[0]}"
-click_colour 4
-stroke "${rows[1]}"
-click_colour 1
-stroke "${rows[2]}"
+for i in 0 1 2; do
+  click frmPaint "${buttons[i]}"
+  stroke "${rows[i]}"
+done
 
-painted() { shot paint; above "$(drawing_coloured paint)" 0.005; }
-wait_for 15 painted || fail "moving the mouse painted nothing"
+painted() { shot paint; lib_above "$(drawing_coloured paint)" 0.005; }
+lib_wait_for 15 painted || fail "moving the mouse painted nothing"
 echo "painted: coloured fraction $(drawing_coloured paint)"
 
 # Each stroke in the colour chosen before it: a band of 40 pixels around its row.
 for i in 0 1 2; do
-  band=$(pen_fraction paint "${colours[i]}" 1100 40 80 $((rows[i] + 125 / twips_per_pixel - 20)))
+  band=$(lib_colour_fraction "$out/paint.png" "${colours[i]}" "1100x40+80+$((rows[i] - 12))")
   echo "stroke $((i + 1)) in ${colours[i]}: fraction $band"
-  above "$band" 0.05 || fail "stroke $((i + 1)) is not in ${colours[i]}"
+  lib_above "$band" 0.05 || fail "stroke $((i + 1)) is not in ${colours[i]}"
 done
 
-click_exit
+click_exit frmPaint
 end_game
 echo "PASS: paint screen painted and closed; screenshots in $out"

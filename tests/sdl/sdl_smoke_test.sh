@@ -16,16 +16,13 @@ source "$(dirname "$0")/sdl_game_lib.sh"
 menu_presented() { nth_full_window_presented 1; }
 has_full_window() { full_windows_are 1; }
 
-deviation() { convert "$1" -format '%[fx:standard_deviation]' info:; }
-
 start_xvfb
-ASAN_OPTIONS=detect_leaks=0 WOB_TRACE=1 "$wob" >"$out/wob.log" 2>&1 &
-wob_pid=$!
+start_wob
 
 # The splash: a small window, centred.
-wait_for 30 has_small_window || fail "no splash window appeared"
+lib_wait_for 30 has_small_window || fail "no splash window appeared"
 read -r _ x y w h < <(game_windows | head -n 1)
-import -window root "$out/splash.png" || fail "no screenshot of the splash"
+shot splash
 echo "splash window at $x,$y size ${w}x${h}"
 ((w < screen_w && h < screen_h)) || fail "the splash is not a small window"
 dx=$((2 * x + w - screen_w))
@@ -37,13 +34,13 @@ dy=$((2 * y + h - screen_h))
 
 # Any character key closes the splash; the menu then covers the screen.
 xdotool key space
-wait_for 30 has_full_window || fail "the main menu did not cover the screen"
-wait_for 30 menu_presented || fail "the main menu was never presented"
-import -window root "$out/menu.png" || fail "no screenshot of the menu"
-menu_deviation=$(deviation "$out/menu.png")
+lib_wait_for 30 has_full_window || fail "the main menu did not cover the screen"
+lib_wait_for 30 menu_presented || fail "the main menu was never presented"
+shot menu
+menu_deviation=$(lib_spread "$out/menu.png")
 echo "main menu screenshot deviation $menu_deviation"
-awk -v d="$menu_deviation" 'BEGIN { exit !(d > 0.02) }' || fail "the main menu looks blank"
-wait_for 10 "$grab_probe" >/dev/null || fail "the menu does not hold the keyboard grab"
+lib_above "$menu_deviation" 0.02 || fail "the main menu looks blank"
+lib_wait_for 10 "$grab_probe" >/dev/null || fail "the menu does not hold the keyboard grab"
 
 # Every character opens a screen from the menu, so these keys must be swallowed for
 # Ctrl+Alt+T to reach the menu and end the game.

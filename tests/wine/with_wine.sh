@@ -15,17 +15,16 @@ if [[ $# -eq 0 ]]; then
   exit 2
 fi
 
+# shellcheck source=../lib/screen_kit.sh
+source "$(dirname "$0")/../lib/screen_kit.sh"
+
 session_dir=""
-xvfb_pid=""
 
 cleanup() {
   if [[ -n "$session_dir" && -d "$session_dir/prefix" ]]; then
     WINEPREFIX="$session_dir/prefix" wineserver -k >/dev/null 2>&1
   fi
-  if [[ -n "$xvfb_pid" ]]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  lib_stop_all
   if [[ -n "$session_dir" ]]; then
     rm -rf "$session_dir"
   fi
@@ -35,33 +34,8 @@ trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 
 session_dir=$(mktemp -d "${TMPDIR:-/tmp}/wob-wine.XXXXXX") || exit 1
+lib_start_xvfb 1024x768 "$session_dir" || { echo "with_wine.sh: no X server" >&2; exit 1; }
 
-# A free display number: no socket and no lock file. Xvfb itself refuses a taken one, so a
-# race with another starter only costs another try.
-display_number=91
-while :; do
-  while [[ -e "/tmp/.X11-unix/X$display_number" || -e "/tmp/.X$display_number-lock" ]]; do
-    display_number=$((display_number + 1))
-  done
-  Xvfb ":$display_number" -screen 0 1024x768x24 -noreset -nolisten tcp \
-    </dev/null >"$session_dir/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 100); do
-    if DISPLAY=":$display_number" xdpyinfo >/dev/null 2>&1; then break 2; fi
-    if ! kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
-    sleep 0.1
-  done
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=""
-  display_number=$((display_number + 1))
-  if ((display_number > 400)); then
-    echo "with_wine.sh: no free X display" >&2
-    exit 1
-  fi
-done
-
-export DISPLAY=":$display_number"
 export WINEPREFIX="$session_dir/prefix"
 export WINEARCH=win64
 export WINEDEBUG=-all

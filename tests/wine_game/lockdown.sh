@@ -135,7 +135,7 @@ spy_keys() {
   local out=$1 spy
   drive spy 15000 >"$out" &
   spy=$!
-  started_pids+=("$spy")
+  lib_track "$spy"
   local deadline=$((SECONDS + 15))
   until [[ "$(drive foreground)" == "WobSpy|spy" ]]; do
     ((SECONDS < deadline)) || fail "the spy window did not come to the front"
@@ -172,7 +172,7 @@ case_swallowed_keys() {
   # ... while ',' next to ';' on the keyboard does.
   drive keys 0xBC >/dev/null
   expect_forms 15 "*|$full" "$menu" || fail "',' opened no screen"
-  drive mouse $(exit_button_centre "$screen_w" "$screen_h") >/dev/null
+  drive mouse $(centre frmLetters cmdExit) >/dev/null
   expect_forms 15 "$menu" || fail "the exit button did not close the screen"
   exit_game
   no_companion 10 || fail "the companion runs on after Ctrl+Alt+T"

@@ -18,16 +18,16 @@ case_screens() {
   start_game "$app_dir"
   read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 
-  # The splash: a client area of 7380 x 4245 twips (492 x 283 pixels at 96 DPI), centred.
-  local splash_x=$(((screen_w - 492) / 2)) splash_y=$(((screen_h - 283) / 2))
-  expect_forms 20 "|$splash_x $splash_y $((splash_x + 492)) $((splash_y + 283))" ||
-    fail "no centred 492 x 283 splash window"
-  shoot "$work/splash.png"
+  # The splash: a client area of 7380 x 4245 twips, centred.
+  local splash
+  splash=$(splash_box) || fail "no control positions"
+  expect_forms 20 "|$splash" || fail "no centred splash window at $splash"
+  lib_shot "$work/splash.png"
 
   # With no input the menu follows about five seconds later and covers the screen.
   local full="0 0 $screen_w $screen_h"
   expect_forms 30 "Kinderkit|$full" || fail "the main menu does not cover the screen"
-  shoot "$work/menu.png"
+  lib_shot "$work/menu.png"
   not_blank "$work/menu.png" || fail "the main menu's screenshot is blank"
 
   # Keys a child must not use do nothing: Alt+F4, the Windows keys and the punctuation keys
@@ -38,11 +38,11 @@ case_screens() {
   # A character key opens one of the four screens, a second full-screen window, on top.
   drive keys 0x41 >/dev/null
   expect_forms 15 "*|$full" "Kinderkit|$full" || fail "no screen opened over the menu"
-  shoot "$work/screen.png"
+  lib_shot "$work/screen.png"
   differs "$work/menu.png" "$work/screen.png" || fail "the screen does not cover the menu"
 
-  # Its exit button, bottom left: left 200 twips, top H - 200 - h, h = 495 x H / 4215.
-  drive mouse $(exit_button_centre "$screen_w" "$screen_h") >/dev/null
+  # Its exit button, bottom left, where every screen has it.
+  drive mouse $(centre frmLetters cmdExit) >/dev/null
   expect_forms 15 "Kinderkit|$full" || fail "the exit button did not close the screen"
 
   # The parent's exit: Ctrl+Alt+T ends the game normally.
@@ -80,19 +80,19 @@ case_unicode_folder() {
   [[ "$game_code" == 0 ]] || fail "exit code $game_code, expected 0"
 }
 
-# Waits for the menu, then opens the screen of the menu button WHICH (letters or colours).
+# Waits for the menu, then opens the screen of the menu button (cmdLetters, cmdColors).
 open_from_menu() {
   read -r screen_w screen_h < <(xdotool getdisplaygeometry)
   full="0 0 $screen_w $screen_h"
   expect_forms 30 "Kinderkit|$full" || fail "the main menu did not come up"
-  drive mouse $(menu_button_centre "$1" "$screen_w" "$screen_h") >/dev/null
+  drive mouse $(centre WOB "$1") >/dev/null
   expect_forms 15 "Kinderkit|$full" "Kinderkit|$full" || fail "the $1 button opened no screen"
-  area=$(play_area "$screen_w" "$screen_h")
+  area=$(play_area)
 }
 
 # Leaves the screen with its exit button, then the game with Ctrl+Alt+T.
 leave_screen_and_game() {
-  drive mouse $(exit_button_centre "$screen_w" "$screen_h") >/dev/null
+  drive mouse $(centre frmLetters cmdExit) >/dev/null
   expect_forms 15 "Kinderkit|$full" || fail "the exit button did not close the screen"
   drive keys 0x11+0x12+0x54 >/dev/null
   wait_game_exit 20 || fail "Ctrl+Alt+T did not end the game"
@@ -104,8 +104,8 @@ leave_screen_and_game() {
 wait_play_area() {
   local deadline=$((SECONDS + $1)) shot=$2 min=$3 count
   while :; do
-    shoot "$shot"
-    count=$(bright_pixels "$shot" "$area")
+    lib_shot "$shot"
+    count=$(lib_lit_pixels "$shot" "$area")
     if ((min > 0 ? count >= min : count == 0)); then return 0; fi
     ((SECONDS < deadline)) || return 1
     sleep 0.3
@@ -114,7 +114,7 @@ wait_play_area() {
 
 case_letters() {
   start_game "$app_dir"
-  open_from_menu letters
+  open_from_menu cmdLetters
   wait_play_area 2 "$work/empty.png" 0 || fail "the play area is not black at first"
 
   # One letter a tick: each spawns a picture of its own.
@@ -131,18 +131,18 @@ case_letters() {
 
 case_paint() {
   start_game "$app_dir"
-  open_from_menu colours
+  open_from_menu cmdColors
   local before after points=() x
-  shoot "$work/before.png"
-  before=$(coloured_pixels "$work/before.png" "$area")
+  lib_shot "$work/before.png"
+  before=$(lib_coloured_pixels "$work/before.png" "$area")
 
   # A stroke across the drawing area with no button held.
   for ((x = screen_w / 8; x <= screen_w * 7 / 8; x += 16)); do
     points+=("$x" "$((screen_h / 3 + x / 8))")
   done
   drive move "${points[@]}" >/dev/null
-  shoot "$work/paint.png"
-  after=$(coloured_pixels "$work/paint.png" "$area")
+  lib_shot "$work/paint.png"
+  after=$(lib_coloured_pixels "$work/paint.png" "$area")
   ((after > before + 1500)) || fail "the stroke painted $((after - before)) coloured pixels"
   leave_screen_and_game
 }

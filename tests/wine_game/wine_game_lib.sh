@@ -1,9 +1,11 @@
 # Shared functions of the game's Wine tests: start and watch the game and its companion, read its
 # windows, take screenshots.
-# Expects app_dir, driver and work to be set by the caller.
+# Expects app_dir, driver and work to be set by the caller, and WOB_SCREEN_GEOMETRY naming the
+# Windows build of the program that prints where the game's controls stand.
+# shellcheck source=../lib/screen_kit.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/screen_kit.sh"
 
 game_pid=""
-started_pids=()
 failures=0
 
 fail() {
@@ -22,10 +24,7 @@ fail() {
 # Ends what the test started and any companion left behind, which would otherwise be found
 # running by the next test in the same Wine prefix.
 finish() {
-  local pid
-  for pid in "${started_pids[@]}"; do
-    kill -0 "$pid" 2>/dev/null && kill "$pid" 2>/dev/null
-  done
+  lib_stop_all
   stop_companions
   if ((failures == 0)); then echo "PASS"; fi
   exit $((failures > 0))
@@ -38,13 +37,13 @@ start_game() {
   [[ -f "$folder/WOB.exe" ]] || { echo "FAIL: no $folder/WOB.exe (build the wob target)" >&2; exit 1; }
   (cd "$folder" && exec wine WOB.exe </dev/null >>"$work/game.log" 2>&1) &
   game_pid=$!
-  started_pids+=("$game_pid")
+  lib_track "$game_pid"
 }
 
 # Starts the companion host PROGRAM (a path) by itself and waits for its hidden window.
 start_companion() {
   (cd "$(dirname "$1")" && exec wine "$(basename "$1")" </dev/null >/dev/null 2>&1) &
-  started_pids+=($!)
+  lib_track $!
   drive wait MuzzleFrame - 15000 >/dev/null
 }
 
@@ -160,55 +159,28 @@ wait_game_exit() {
   game_pid=""
 }
 
-# The centre of a screen's exit button in pixels, at 15 twips a pixel (96 DPI).
-exit_button_centre() {
-  awk -v w="$1" -v h="$2" 'BEGIN {
-    W = w * 15; H = h * 15
-    bh = 495 * H / 4215; bw = 495 * W / 6060
-    printf "%d %d\n", (200 + bw / 2) / 15, (H - 200 - bh + bh / 2) / 15 }'
+# The game's control positions at this display's size, from its own layout, read once.
+load_geometry() {
+  [ -n "${lib_geometry_lines:-}" ] && return 0
+  local width height
+  read -r width height < <(xdotool getdisplaygeometry)
+  lib_geometry "wine ${WOB_SCREEN_GEOMETRY:?the screen_geometry program}" "$width" "$height" \
+    "$(winepath -w "$app_dir" 2>/dev/null)" 2>/dev/null
 }
 
-# The centre of a main-menu button in pixels: letters bottom left, colours bottom right.
-menu_button_centre() {
-  awk -v which="$1" -v w="$2" -v h="$3" 'BEGIN {
-    W = w * 15; H = h * 15
-    bh = (H - 800) / (2 + 455 / 1455); bw = (W - 600) / 2
-    left = which == "colours" ? bw + 400 : 240
-    printf "%d %d\n", (left + bw / 2) / 15, (bh + 400 + bh / 2) / 15 }'
+# centre FORM CONTROL: "x y" of a control on the screen.
+centre() { load_geometry && lib_centre "$1" "$2"; }
+
+# The splash's window as "left top right bottom".
+splash_box() {
+  load_geometry && awk '$1 == "frmSplash" && $2 == "form" { print $5, $6, $5 + $7, $6 + $8 }' \
+    <<<"$lib_geometry_lines"
 }
 
-# The play area of an activity screen, or the drawing area of the paint screen, less a border of
-# 4 pixels, as an ImageMagick geometry: 200 twips margins, the button row and its gap below.
-play_area() {
-  awk -v w="$1" -v h="$2" 'BEGIN {
-    W = w * 15; H = h * 15; bh = 495 * H / 4215
-    printf "%dx%d+%d+%d\n", (W - 400) / 15 - 8, (H - bh - 600) / 15 - 8, 200 / 15 + 4, 200 / 15 + 4 }'
-}
-
-# How many pixels of the area GEOMETRY of a screenshot are not near black.
-bright_pixels() {
-  /usr/bin/convert "$1" -crop "$2" +repage -colorspace Gray -threshold 10% \
-    -format '%[fx:round(mean * w * h)]' info:
-}
-
-# How many pixels of the area GEOMETRY of a screenshot are strongly coloured (not white, grey or
-# black).
-coloured_pixels() {
-  /usr/bin/convert "$1" -crop "$2" +repage -colorspace HSL -channel G -separate -threshold 50% \
-    -format '%[fx:round(mean * w * h)]' info:
-}
-
-shoot() { import -display "$DISPLAY" -window root "$1"; }
+# The play area of an activity screen (the drawing area of the paint screen is the same) less a
+# border of 4 pixels, as an ImageMagick geometry.
+play_area() { load_geometry && lib_area frmLetters Frame1 4; }
 
 # A blank capture has one colour; the menu has pictures and labels.
-not_blank() {
-  local spread
-  spread=$(/usr/bin/convert "$1" -colorspace Gray -format '%[fx:standard_deviation]' info:)
-  awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }'
-}
-
-differs() {
-  local distance
-  distance=$(/usr/bin/compare -metric AE "$1" "$2" null: 2>&1 >/dev/null)
-  awk -v d="${distance%% *}" 'BEGIN { exit !(d > 1000) }'
-}
+not_blank() { lib_above "$(lib_spread "$1")" 0.02; }
+differs() { lib_above "$(lib_difference "$1" "$2")" 1000; }
