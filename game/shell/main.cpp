@@ -6,6 +6,7 @@
 #include "game/forms/application.h"
 #include "game/forms/resolve_path.h"
 #include "game/shell/game.h"
+#include "game/shell/game_version.h"
 
 #ifdef _WIN32
 #include "game/forms/win32/win32_platform.h"
@@ -20,8 +21,6 @@ using NativePlatform = forms::SdlPlatform;
 #endif
 
 namespace {
-
-constexpr forms::Version kGameVersion{1, 0, 0};
 
 // The platform cannot come up without a display; say so plainly rather than crash.
 std::unique_ptr<NativePlatform> OpenPlatform() {
@@ -38,7 +37,7 @@ std::unique_ptr<NativePlatform> OpenPlatform() {
 int main() {
   auto platform = OpenPlatform();
   if (!platform) return 1;
-  forms::Application app(*platform, kGameVersion);
+  forms::Application app(*platform, shell::kGameVersion);
 #ifdef _WIN32
   sound::Win32WaveOutput sound;
   lockdown::Win32Lockdown lockdown;
