@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "game/forms/picture.h"
+#include "game/forms/sdl/asset_folder.h"
 #include "game/forms/sdl/posix_clock.h"
 #include "game/forms/sdl/sdl_cursor_cache.h"
 #include "game/forms/sdl/sdl_window.h"
@@ -199,7 +200,7 @@ std::string SdlPlatform::AppFolder() {
   std::string folder = base;
   SDL_free(base);
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder;
+  return AssetFolderFor(folder);
 }
 
 void SdlPlatform::MessageBox(const std::string& caption, const std::string& text) {
