@@ -137,4 +137,9 @@ inline constexpr const char* kLabelFontName = "LiberationSans-Bold.ttf";
 // The Windows programs' icons, written into the icon folder (WOB_ICON_DIR) for their .rc files.
 inline constexpr const char* kProgramIconNames[] = {"wob.ico", "muzzle.ico", "muzcfg.ico"};
 
+// The game's icon for Linux desktops, one PNG per size of the hicolor theme (the number in the
+// name, in pixels), written into the icon folder; installed as "wobbleton-playboard.png".
+inline constexpr const char* kDesktopIconNames[] = {"wob-16.png", "wob-32.png",  "wob-48.png",
+                                                    "wob-64.png", "wob-128.png", "wob-256.png"};
+
 }  // namespace assets

@@ -87,6 +87,24 @@ TEST(AssetFiles, ProgramIconsHoldThreeSizes) {
   }
 }
 
+// The desktop icons: RGBA PNG files of the size their name gives, the toy block on a clear ground.
+TEST(AssetFiles, DesktopIconsAreSquareRgbaPngsOfTheirNamedSize) {
+  for (const char* name : assets::kDesktopIconNames) {
+    SCOPED_TRACE(name);
+    const int size = std::stoi(std::string(name).substr(4));  // "wob-<size>.png"
+    const auto pixels = DecodePng(ReadBytes(std::string(WOB_ICON_DIR) + "/" + name));
+    ASSERT_TRUE(pixels.has_value());
+    ASSERT_EQ(pixels->channels, 4);
+    EXPECT_EQ(pixels->width, size);
+    EXPECT_EQ(pixels->height, size);
+    EXPECT_EQ(pixels->At(0, 0)[3], 0) << "the corner is not transparent";
+    EXPECT_EQ(pixels->At(size / 2, size / 2)[3], 255) << "the middle is not opaque";
+    int opaque = 0;
+    for (int i = 0; i < size * size; ++i) opaque += pixels->data[std::size_t(i * 4 + 3)] > 128;
+    EXPECT_GT(opaque, size * size / 3);
+  }
+}
+
 TEST(AssetFiles, FireworkSoundIsShortComfortable16BitMonoPcm) {
   const auto wave = ParseWav(ReadBytes(AppFile("fire1.wav")));
   ASSERT_TRUE(wave.has_value());

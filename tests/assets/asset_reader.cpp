@@ -1,4 +1,4 @@
-// Readers of the asset formats for the tests: JPEG through stb_image, ICO and WAV by hand.
+// Readers of the asset formats for the tests: JPEG and PNG through stb_image, ICO and WAV by hand.
 #include "asset_reader.h"
 
 #include <cstring>
@@ -7,6 +7,7 @@
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_JPEG
+#define STBI_ONLY_PNG
 #include <stb_image.h>
 
 namespace assets_test {
@@ -59,6 +60,11 @@ std::optional<Pixels> DecodeJpeg(const Bytes& bytes) {
   Pixels pixels{w, h, channels, Bytes(data, data + std::size_t(w * h * channels))};
   stbi_image_free(data);
   return pixels;
+}
+
+std::optional<Pixels> DecodePng(const Bytes& bytes) {
+  if (bytes.size() < 8 || std::memcmp(bytes.data(), "\x89PNG\r\n\x1a\n", 8) != 0) return {};
+  return DecodeJpeg(bytes);  // stb_image tells the two formats apart by their signatures
 }
 
 std::optional<std::vector<IcoImage>> ParseIco(const Bytes& b) {

@@ -1,4 +1,4 @@
-// Readers of the asset formats for the tests: JPEG through stb_image, ICO and WAV by hand.
+// Readers of the asset formats for the tests: JPEG and PNG through stb_image, ICO and WAV by hand.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +32,7 @@ Bytes ReadBytes(const std::string& path);
 std::string AppFile(const std::string& name);  // the built file beside the game
 
 std::optional<Pixels> DecodeJpeg(const Bytes& bytes);
+std::optional<Pixels> DecodePng(const Bytes& bytes);  // empty unless the bytes are a PNG file
 // Empty when the bytes are no icon file of 32-bit images (sizes, offsets, headers checked).
 std::optional<std::vector<IcoImage>> ParseIco(const Bytes& bytes);
 std::optional<Wave> ParseWav(const Bytes& bytes);

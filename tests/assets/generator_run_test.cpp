@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "asset_reader.h"
 #include "game/assets/asset_names.h"
@@ -60,8 +61,9 @@ TEST_F(GeneratorRun, WritesExactlyTheListedFiles) {
                                        std::end(assets::kAssetNames));
   EXPECT_EQ(expected.size(), std::size(assets::kAssetNames)) << "a name is listed twice";
   EXPECT_EQ(Listing(root_ / "first" / "app"), expected);
-  const std::set<std::string> icons(std::begin(assets::kProgramIconNames),
-                                    std::end(assets::kProgramIconNames));
+  std::set<std::string> icons(std::begin(assets::kProgramIconNames),
+                              std::end(assets::kProgramIconNames));
+  icons.insert(std::begin(assets::kDesktopIconNames), std::end(assets::kDesktopIconNames));
   EXPECT_EQ(Listing(root_ / "first" / "icons"), icons);
 }
 
@@ -73,7 +75,11 @@ TEST_F(GeneratorRun, WritesTheSameBytesEveryRunAsInTheBuild) {
     EXPECT_EQ(bytes, ReadBytes((root_ / "second" / "app" / name).string())) << name;
     EXPECT_EQ(bytes, ReadBytes(AppFile(name))) << name;
   }
-  for (const char* name : assets::kProgramIconNames) {
+  std::vector<const char*> icons(std::begin(assets::kProgramIconNames),
+                                 std::end(assets::kProgramIconNames));
+  icons.insert(icons.end(), std::begin(assets::kDesktopIconNames),
+               std::end(assets::kDesktopIconNames));
+  for (const char* name : icons) {
     EXPECT_EQ(ReadBytes((root_ / "first" / "icons" / name).string()),
               ReadBytes(std::string(WOB_ICON_DIR) + "/" + name))
         << name;

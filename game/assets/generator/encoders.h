@@ -1,4 +1,5 @@
-// Byte encoders of the game's file formats: JPEG pictures, 32-bit ICO cursors and icons, PCM WAV.
+// Byte encoders of the game's file formats: JPEG pictures, 32-bit ICO cursors and icons, PNG
+// desktop icons, PCM WAV.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,8 @@ constexpr int kJpegQuality = 92;
 Bytes EncodeJpeg(const Image& image);
 // One 32-bit BGRA image with alpha and its AND mask per entry, smallest first as given.
 Bytes EncodeIco(const std::vector<Image>& images);
+// 8-bit RGBA with straight alpha.
+Bytes EncodePng(const Image& image);
 // 16-bit PCM, mono; samples in -1..1 are clamped.
 Bytes EncodeWav(const std::vector<float>& samples, int sample_rate);
 

@@ -1,4 +1,5 @@
-// The Windows programs' icons: the game's toy block, and a keyboard with a padlock or a gear.
+// The programs' icons: the game's toy block, and a keyboard with a padlock or a gear; the toy
+// block also as PNG files for Linux desktops.
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@ namespace assetgen {
 namespace {
 
 constexpr int kSizes[] = {16, 32, 48};  // pixels
+// The hicolor icon theme's folders the game's desktop icon goes into.
+constexpr int kDesktopSizes[] = {16, 32, 48, 64, 128, 256};  // pixels
 
 using Drawing = std::function<void(Image&, float u)>;  // u: pixels per 1/48 of the icon
 
@@ -71,12 +74,19 @@ Bytes Icon(const Drawing& drawing) {
   return EncodeIco(images);
 }
 
+void GameIcon(Image& image, float u, const Font& font) {
+  PaintToyBlock(image, 0.5f * u, 0.5f * u, 47 * u, font);
+}
+
 }  // namespace
 
 void WriteProgramIcons(Output& out, const Font& font) {
-  out.Icon("wob.ico", Icon([&font](Image& image, float u) {
-             PaintToyBlock(image, 0.5f * u, 0.5f * u, 47 * u, font);
-           }));
+  out.Icon("wob.ico", Icon([&font](Image& image, float u) { GameIcon(image, u, font); }));
+  for (int size : kDesktopSizes) {
+    Image image(size, size, Rgb(0, 0, 0, 0));
+    GameIcon(image, size / 48.0f, font);
+    out.Icon("wob-" + std::to_string(size) + ".png", EncodePng(image));
+  }
   out.Icon("muzzle.ico", Icon([](Image& image, float u) {
              Keyboard(image, u);
              Padlock(image, u);
