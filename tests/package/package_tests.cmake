@@ -1,0 +1,27 @@
+# Tests of the packages the `dist` target makes (label "package"): run after building `dist`.
+set(here ${PROJECT_SOURCE_DIR}/tests/package)
+if(WIN32)
+  add_test(NAME package_windows_files
+           COMMAND bash ${here}/windows_packages.sh ${WOB_ZIP_FILE} ${WOB_SETUP_FILE} ${WOB_APP_DIR}
+                   ${WOB_ICON_DIR}/wob.ico ${PROJECT_VERSION})
+  set_tests_properties(package_windows_files PROPERTIES LABELS package TIMEOUT 120)
+  if(WOB_WINE_SESSION AND WOB_WINE_DRIVER)
+    add_test(NAME package_windows_installer
+             COMMAND bash ${WOB_WINE_SESSION} bash ${here}/wine_installer.sh ${WOB_SETUP_FILE}
+                     ${WOB_APP_DIR} ${WOB_WINE_DRIVER} ${CMAKE_BINARY_DIR}/tests/package
+                     ${PROJECT_VERSION})
+    # The installed game starts the companion, whose hosts find each other by window class.
+    set_tests_properties(package_windows_installer PROPERTIES LABELS "package;wine" TIMEOUT 300
+                                                               RESOURCE_LOCK wine_desktop)
+  endif()
+else()
+  add_test(NAME package_deb_contents
+           COMMAND bash ${here}/deb_contents.sh ${WOB_DEB_FILE} ${WOB_APP_DIR} ${PROJECT_VERSION})
+  add_test(NAME package_deb_validators COMMAND bash ${here}/deb_validators.sh ${WOB_DEB_FILE})
+  set(install_out ${CMAKE_BINARY_DIR}/tests/package/install)
+  file(MAKE_DIRECTORY ${install_out})
+  add_test(NAME package_linux_install
+           COMMAND bash ${here}/linux_install.sh ${CMAKE_BINARY_DIR} ${WOB_DEB_FILE} ${install_out})
+  set_tests_properties(package_deb_contents package_deb_validators package_linux_install
+                       PROPERTIES LABELS package TIMEOUT 180)
+endif()
