@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything (Linux game, tests and benchmarks; Windows programs) and runs every test:
-# native unit and scenario tests with sanitizers, the SDL smoke tests under Xvfb, and the
-# Windows programs under Wine inside Xvfb.
+# Builds everything (Linux game, tests and benchmarks; Windows programs; the packages) and runs
+# every test: native unit and scenario tests with sanitizers, the SDL smoke tests under Xvfb, the
+# Windows programs and the installer under Wine inside Xvfb, and the Linux package.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,17 +14,22 @@ build() {
 build linux-asan || exit 1
 build linux || exit 1
 build windows || exit 1
+# The packages their tests check.
+cmake --build --preset linux --target dist || exit 1
+cmake --build --preset windows --target dist || exit 1
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 status=0
 ctest --test-dir build/linux-asan --output-on-failure -j "$jobs" 2>&1 | tee "$logs/native.log"
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
-bash tests/wine/with_wine.sh ctest --test-dir build/windows -L wine --output-on-failure 2>&1 |
+bash tests/wine/with_wine.sh ctest --test-dir build/windows -L 'wine|package' --output-on-failure 2>&1 |
   tee "$logs/wine.log"
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+ctest --test-dir build/linux -L package --output-on-failure 2>&1 | tee "$logs/package.log"
+[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
 
-# One closing line over both runs.
+# One closing line over all runs.
 passed=0
 failed=0
 for log in "$logs"/*.log; do
