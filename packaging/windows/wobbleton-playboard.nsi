@@ -95,6 +95,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Wobbleton"
 
 Section "Install"
   Call StopCompanion
+  ; An earlier install's files go first, so that one still in use is moved aside rather than
+  ; left half written.
+  !include "${UNINSTALL_FILES}"
   SetOutPath "$INSTDIR"
   !include "${INSTALL_FILES}"
   WriteUninstaller "$INSTDIR\Uninstall.exe"

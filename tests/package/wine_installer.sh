@@ -4,6 +4,7 @@
 #   - /S installs per user into %LOCALAPPDATA%\Programs\Wobbleton Playboard: the app folder's
 #     files and the uninstaller, both Start-menu shortcuts, the uninstall entry of the user;
 #   - the installed game shows its menu and ends with Ctrl+Alt+T and exit code 0;
+#   - installing again while the companion runs stops it and puts the files in place again;
 #   - the silent uninstaller, run while the companion runs, ends the companion and removes every
 #     installed file and shortcut and the entry, and keeps the parent's own Muzzle.ini;
 #   - /D= installs into another folder, whose uninstall leaves nothing behind.
@@ -103,6 +104,12 @@ drive keys 0x11+0x12+0x54 >/dev/null
 wait_game_exit 20 || fail "Ctrl+Alt+T did not end the installed game"
 [[ "$game_code" == 0 ]] || fail "exit code $game_code after Ctrl+Alt+T, expected 0"
 no_companion 10 || fail "the companion outlived the game"
+
+start_companion "$dir/Muzzle.exe"
+[[ -n "$(companions)" ]] || fail "the installed companion did not start"
+install
+no_companion 10 || fail "installing again left the companion running"
+check_installed "$default_win"
 
 # The parent's own settings, and the companion running from the installed folder.
 printf '[Config]\r\nKillWinKey=0\r\nShutdownMessage=0\r\n' >"$dir/Muzzle.ini"
