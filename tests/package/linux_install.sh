@@ -16,7 +16,7 @@ mkdir -p "$elsewhere"
 wob=$package
 # shellcheck source=../sdl/sdl_game_lib.sh
 source "$(dirname "$0")/../sdl/sdl_game_lib.sh"
-trap 'cleanup; rm -rf "$scratch"' EXIT
+trap 'lib_stop_all; rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1 ||
   fail "cmake --install failed: $(tail -n 5 "$out/install.log")"
@@ -29,6 +29,8 @@ packaged=$(dpkg-deb -c "$deb" | grep -v '^d' | awk '{ print $6 }' | LC_ALL=C sor
   fail "the installed font link leads nowhere"
 
 export PATH="$prefix/games:$PATH"
+# The layout is read from the installed data folder; the game itself is found on the PATH.
+wob_assets=$prefix/share/games/$package
 cd "$elsewhere" || fail "no folder $elsewhere"
 start_game_to_menu
 end_game

@@ -12,7 +12,8 @@ if(WIN32)
                      ${PROJECT_VERSION})
     # The installed game starts the companion, whose hosts find each other by window class.
     set_tests_properties(package_windows_installer PROPERTIES LABELS "package;wine" TIMEOUT 300
-                                                               RESOURCE_LOCK wine_desktop)
+                                                               RESOURCE_LOCK wine_desktop
+                         ENVIRONMENT WOB_SCREEN_GEOMETRY=${WOB_SCREEN_GEOMETRY})
   endif()
 else()
   add_test(NAME package_deb_contents
@@ -24,4 +25,6 @@ else()
            COMMAND bash ${here}/linux_install.sh ${CMAKE_BINARY_DIR} ${WOB_DEB_FILE} ${install_out})
   set_tests_properties(package_deb_contents package_deb_validators package_linux_install
                        PROPERTIES LABELS package TIMEOUT 180)
+  set_tests_properties(package_linux_install PROPERTIES
+                       ENVIRONMENT WOB_SCREEN_GEOMETRY=${WOB_SCREEN_GEOMETRY})
 endif()

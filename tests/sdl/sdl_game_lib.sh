@@ -2,6 +2,7 @@
 # Every process started here is ended on every path out (tests/lib/screen_kit.sh).
 # Sourced with $wob (the game) and $out (the folder for screenshots and logs) set, and
 # WOB_SCREEN_GEOMETRY naming the program that prints where the game's controls stand.
+# $wob_assets, when set, names the folder of its pictures (default: the folder of $wob).
 # shellcheck shell=bash
 : "${wob:?the game}" "${out:?the folder for screenshots and logs}"
 : "${WOB_SCREEN_GEOMETRY:?the screen_geometry program}"
@@ -24,7 +25,7 @@ fail() {
 start_xvfb() {
   lib_start_xvfb "${screen_w}x${screen_h}" "$out" || fail "Xvfb did not start"
   lib_geometry "env ASAN_OPTIONS=detect_leaks=0 $WOB_SCREEN_GEOMETRY" "$screen_w" "$screen_h" \
-    "$(dirname "$wob")" || fail "no control positions"
+    "${wob_assets:-$(dirname "$wob")}" || fail "no control positions"
 }
 
 start_wob() {
