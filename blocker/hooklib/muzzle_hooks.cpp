@@ -34,7 +34,7 @@ std::uint32_t Narrow(HHOOK handle) {
 }
 
 bool AsyncKeyDown(int vk) {
-  return GetAsyncKeyState(vk) != 0;
+  return blocker::AsyncKeyStateDown(GetAsyncKeyState(vk));
 }
 
 }  // namespace
@@ -58,28 +58,53 @@ extern "C" LRESULT CALLBACK KeyboardProc(int code, WPARAM wparam, LPARAM lparam)
   return CallNextHookEx(Widen(Shared.KeyboardHookHandle), code, wparam, lparam);
 }
 
-// Non-zero installs the hooks the bits ask for; 0 removes them. The handles and the bit set
-// keep their values after a removal.
+namespace {
+
+HHOOK Install(int type, HOOKPROC procedure, HINSTANCE self) {
+  return SetWindowsHookExA(type, procedure, self, 0);
+}
+
+// Only a host that runs alone installs (a second start never loads the library), so any handle
+// found here is stale: left by a host that was killed before it could remove its hooks, which
+// the system removed with its process, while another process kept the section mapped. Taken as
+// installed, it would keep the message hook from being installed.
+void InstallHooks(std::uint32_t flags) {
+  Shared.ShellHookHandle = 0;
+  Shared.MessageHookHandle = 0;
+  Shared.KeyboardHookHandle = 0;
+  Shared.KillFlags = flags;
+  // Under any other file name the handle is null and the system refuses every hook.
+  HINSTANCE self = GetModuleHandleA("Muzzle.dll");
+  if (flags & (blocker::kKillWinKey | blocker::kKillCtrlEsc)) {
+    Shared.ShellHookHandle = Narrow(Install(WH_SHELL, ShellProc, self));
+    Shared.MessageHookHandle = Narrow(Install(WH_GETMESSAGE, GetMsgProc, self));
+  }
+  if (flags & (blocker::kKillWinKeyCombos | blocker::kKillContextMenu)) {
+    Shared.KeyboardHookHandle = Narrow(Install(WH_KEYBOARD, KeyboardProc, self));
+    if (Shared.MessageHookHandle == 0) {
+      Shared.MessageHookHandle = Narrow(Install(WH_GETMESSAGE, GetMsgProc, self));
+    }
+  }
+}
+
+// Each handle is cleared as its hook goes, so that no later install takes it for a live one.
+void RemoveHooks() {
+  for (std::uint32_t* handle :
+       {&Shared.ShellHookHandle, &Shared.MessageHookHandle, &Shared.KeyboardHookHandle}) {
+    if (*handle != 0) UnhookWindowsHookEx(Widen(*handle));
+    *handle = 0;
+  }
+}
+
+}  // namespace
+
+// Non-zero installs the hooks the bits ask for; 0 removes them. The bit set keeps its value
+// after a removal.
 extern "C" void __stdcall Kill(std::uint32_t flags) {
   if (flags != 0) {
-    Shared.KillFlags = flags;
-    // Under any other file name the handle is null and the system refuses every hook.
-    HINSTANCE self = GetModuleHandleA("Muzzle.dll");
-    if (flags & (blocker::kKillWinKey | blocker::kKillCtrlEsc)) {
-      Shared.ShellHookHandle = Narrow(SetWindowsHookExA(WH_SHELL, ShellProc, self, 0));
-      Shared.MessageHookHandle = Narrow(SetWindowsHookExA(WH_GETMESSAGE, GetMsgProc, self, 0));
-    }
-    if (flags & (blocker::kKillWinKeyCombos | blocker::kKillContextMenu)) {
-      Shared.KeyboardHookHandle = Narrow(SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, self, 0));
-      if (Shared.MessageHookHandle == 0) {
-        Shared.MessageHookHandle = Narrow(SetWindowsHookExA(WH_GETMESSAGE, GetMsgProc, self, 0));
-      }
-    }
-    return;
-  }
-  for (std::uint32_t handle :
-       {Shared.ShellHookHandle, Shared.MessageHookHandle, Shared.KeyboardHookHandle}) {
-    if (handle != 0) UnhookWindowsHookEx(Widen(handle));
+    InstallHooks(flags);
+  } else {
+    RemoveHooks();
   }
 }
 

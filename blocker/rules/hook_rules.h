@@ -27,6 +27,13 @@ inline constexpr std::uint32_t kMsgHotKey = 0x0312;
 inline constexpr std::uintptr_t kSysCommandTaskList = 0xF130;
 inline constexpr std::uintptr_t kHotKeyModWin = 0x8;
 
+// The asynchronous key-state query's answer counts as down only with its high bit. The low bit
+// says the key went down at some time since any program last asked, not that it is down now:
+// taken as down, one Application key press would void the next right-click context menu.
+inline bool AsyncKeyStateDown(std::int16_t state) {
+  return (static_cast<std::uint16_t>(state) & 0x8000u) != 0;
+}
+
 // Each decision takes the key-state query as a callable `bool(int vk)` so that keys are
 // queried lazily, in a fixed order, and only when the answer can matter.
 

@@ -212,6 +212,36 @@ TEST(MessageVoided, MessagesOnlyPeekedAtOrWithNegativeCodeAreLeftAlone) {
   EXPECT_TRUE(MessageVoided(0x3, 1, true, kMsgSysCommand, kSysCommandTaskList, 0, keys));
 }
 
+TEST(AsyncKeyStateDown, OnlyTheHighBitMeansDown) {
+  struct StateCase {
+    const char* name;
+    std::uint16_t state;
+    bool down;
+  };
+  const StateCase cases[] = {
+      {"up, not pressed since the last query", 0x0000, false},
+      {"up, pressed since the last query", 0x0001, false},
+      {"down", 0x8000, true},
+      {"down, pressed since the last query", 0x8001, true},
+      {"every bit but the high one", 0x7FFF, false},
+      {"every bit", 0xFFFF, true},
+  };
+  for (const StateCase& c : cases) {
+    EXPECT_EQ(AsyncKeyStateDown(static_cast<std::int16_t>(c.state)), c.down) << c.name;
+  }
+}
+
+// The hooks' key query as the library makes it: a key released since it was last pressed answers
+// with only the low bit, and must not keep voiding context menus.
+TEST(AsyncKeyStateDown, ReleasedApplicationKeyVoidsNoContextMenu) {
+  const auto query = [](std::int16_t apps_state) {
+    return [apps_state](int vk) { return vk == kVkApps && AsyncKeyStateDown(apps_state); };
+  };
+  EXPECT_FALSE(MessageVoided(kKillContextMenu, 0, true, kMsgContextMenu, 0, 0, query(0x0001)));
+  EXPECT_TRUE(MessageVoided(kKillContextMenu, 0, true, kMsgContextMenu, 0, 0,
+                            query(static_cast<std::int16_t>(0x8000))));
+}
+
 TEST(KeystrokeSwallowed, EveryBitSetCodeAndKey) {
   const int codes[] = {-1, 0, 1, 2, 3, 4};
   const std::uintptr_t keys[] = {0x5B, 0x5C, 0x5D, 0x5E, 0x5A, 0x11, 0x12, 0x1B, 0x09, 0x41};

@@ -191,7 +191,7 @@ hook_line() {  # the expected probe line for a bit set
   local flags=$1
   local shell=$(((flags & 3) != 0)) keyboard=$(((flags & 12) != 0))
   local message=$((shell || keyboard))
-  printf '0x%X shell=%d message=%d keyboard=%d kill=0x%X removed=1' "$flags" "$shell" "$message" \
+  printf '0x%X shell=%d message=%d keyboard=%d kill=0x%X cleared=1' "$flags" "$shell" "$message" \
     "$keyboard" "$flags"
 }
 
@@ -204,13 +204,63 @@ case_hooks_installed_per_bit_set() {
   expect_eq "hooks per bit set" "$(probe "$work/Muzzle.dll" "${sets[@]}")" \
     "$(printf '%s\n' "${expected[@]}")"
   expect_eq "Kill(0) alone" "$(probe "$work/Muzzle.dll" 0)" \
-    "0x0 shell=0 message=0 keyboard=0 kill=0x0 removed=1"
+    "0x0 shell=0 message=0 keyboard=0 kill=0x0 cleared=1"
 }
 
 case_hooks_need_their_file_name() {
   cp "$work/Muzzle.dll" "$work/Other.dll"
   expect_eq "no hooks under another name" "$(probe "$work/Other.dll" 15)" \
-    "0xF shell=0 message=0 keyboard=0 kill=0xF removed=1"
+    "0xF shell=0 message=0 keyboard=0 kill=0xF cleared=1"
+}
+
+# Handles left in the section by a host that was killed count for nothing: every bit set gets
+# its hooks, the message hook above all, which only the keyboard bits would otherwise miss.
+case_hooks_installed_over_stale_handles() {
+  local sets=(4 8 12 1 5 9 15) expected=()
+  for flags in "${sets[@]}"; do expected+=("$(hook_line "$flags")"); done
+  expect_eq "hooks over stale handles" "$(probe "$work/Muzzle.dll" -stale "${sets[@]}")" \
+    "$(printf '%s\n' "${expected[@]}")"
+}
+
+win_r=$(((0x52 << 16) | 0x8))   # a hot key message's second parameter: R with the Windows key
+ctrl_alt_r=$(((0x52 << 16) | 0x3))
+
+# A host killed while its hooks are in place, with another program keeping the library mapped;
+# the next host, started with the Windows-key combinations blocked, installs hooks of its own,
+# the message hook among them, and voids Win+R. (Wine keeps a killed program's hooks, so the
+# new handles, not only the voided message, show that the new host installed its own.)
+case_host_killed_then_new_host() {
+  wine "$tools_dir/hookprobe.exe" -hold "$work/Muzzle.dll" </dev/null >/dev/null 2>&1 &
+  background+=($!)
+  driver wait HookProbeHold - 15000 >/dev/null || fail "the library is not held"
+  start_host first
+  kill -KILL "$first"
+  expect_exit "killed host" "$first" 137
+  driver gone MuzzleFrame - 5000 || fail "the killed host's window is still there"
+  local stale fresh
+  read -r _ stale _ < <(probe "$work/Muzzle.dll" -handles)
+  [[ "$stale" != message=0x0 ]] || fail "the killed host left no message hook handle"
+  ini "$work/Muzzle.ini" KillWinKey=0 KillWinKeyCombos=1 KillContextMenu=1
+  start_host host
+  read -r _ fresh _ < <(probe "$work/Muzzle.dll" -handles)
+  [[ "$fresh" != message=0x0 && "$fresh" != "$stale" ]] ||
+    fail "no message hook of the new host: $fresh, the killed host's $stale"
+  expect_eq "Win+R" "$(probe -post 0x312 1 "$win_r")" voided
+  expect_eq "Ctrl+Alt+R" "$(probe -post 0x312 2 "$ctrl_alt_r")" arrived
+  second_start_stops "$host"
+  expect_eq "handles after the host ended" "$(probe "$work/Muzzle.dll")" \
+    "shell=0 message=0 keyboard=0 kill=0xC"
+  driver close HookProbeHold - >/dev/null
+}
+
+# The Application key, pressed and let go, leaves only the "pressed since the last query" bit in
+# the key state: the next context menu, opened with the mouse, is not voided. (Wine updates the
+# key state only for keys that no hook swallowed, so the key is pressed before the host starts.)
+case_hooks_context_menu_after_apps_key() {
+  driver keys 0x5D >/dev/null
+  start_host host
+  expect_eq "context menu after the Application key" "$(probe -post 0x7B 0 0)" arrived
+  second_start_stops "$host"
 }
 
 open_setup() {  # open_setup VAR [EXE]
