@@ -1,9 +1,12 @@
 // Muzzle.exe: the Quietbox host. Loads the hook library, calls Kill and waits for a second start.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 
 #include <cstdint>
 #include <string>
 
+#include "game_watch.h"
 #include "resource.h"
 #include "settings.h"
 
@@ -78,6 +81,68 @@ void HideFromTaskList() {
   if (register_service != nullptr) register_service(0, 1);
 }
 
+// The id and the executable name of the process that started this one; 0 when not found.
+DWORD ParentProcess(std::string& exe_name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  const DWORD self = GetCurrentProcessId();
+  DWORD parent = 0;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (entry.th32ProcessID == self) parent = entry.th32ParentProcessID;
+  }
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = parent != 0 && Process32First(snapshot, &entry); more;
+       more = Process32Next(snapshot, &entry)) {
+    if (entry.th32ProcessID == parent) exe_name = entry.szExeFile;
+  }
+  CloseHandle(snapshot);
+  return exe_name.empty() ? 0 : parent;
+}
+
+std::uint64_t CreationTime(HANDLE process) {
+  FILETIME created = {}, exited = {}, kernel = {}, user = {};
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return UINT64_MAX;
+  return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+// The game that started this host, opened for waiting on its end, when the host is to end with
+// it; null otherwise (started by hand, told to stay, or the game already gone).
+HANDLE OpenStartingGame() {
+  std::string parent_name;
+  const DWORD parent = ParentProcess(parent_name);
+  if (parent == 0 || !blocker::WatchesStartingProcess(
+                         parent_name, SettingOn(blocker::Setting::kShutDownWhenRunAgain))) {
+    return nullptr;
+  }
+  HANDLE game = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, parent);
+  if (game != nullptr &&
+      !blocker::IsStillTheParent(CreationTime(game), CreationTime(GetCurrentProcess()))) {
+    CloseHandle(game);
+    game = nullptr;
+  }
+  return game;
+}
+
+// Dispatches messages until the quit message, or until the watched game's process ends. Blocks
+// in between: the host has no timer and never polls.
+void RunMessageLoop(HANDLE game) {
+  while (game != nullptr) {
+    // Wakes for messages already seen too: the quit message that a sent close message posts
+    // while the loop peeks is never new to the wait.
+    const DWORD woken =
+        MsgWaitForMultipleObjectsEx(1, &game, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woken == WAIT_OBJECT_0) return;
+    if (woken == WAIT_FAILED) break;  // go on as a host that watches nothing
+    while (PeekMessageA(&Message, nullptr, 0, 0, PM_REMOVE)) {
+      if (Message.message == WM_QUIT) return;
+      DispatchMessageA(&Message);
+    }
+  }
+  while (GetMessageA(&Message, nullptr, 0, 0) > 0) DispatchMessageA(&Message);
+}
+
 int Shutdown() {
   if (SysKeysKilled != 0) {
     UINT previous = 0;
@@ -120,7 +185,9 @@ int RunHost(HINSTANCE instance) {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
     SetPriorityClass(GetCurrentProcess(), IDLE_PRIORITY_CLASS);
   }
-  while (GetMessageA(&Message, nullptr, 0, 0) > 0) DispatchMessageA(&Message);
+  HANDLE game = OpenStartingGame();
+  RunMessageLoop(game);
+  if (game != nullptr) CloseHandle(game);
   return Shutdown();
 }
 

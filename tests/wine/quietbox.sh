@@ -145,6 +145,43 @@ case_host_ignores_planted_dll() {
   expect_exit "exit code" "$host" 1
 }
 
+# A host started by the game ends when the game's process ends without stopping it, as at a
+# second start; started by another program, or told to stay, it keeps running; and while it
+# watches the game, a second start still stops it. The starter is the driver under each name,
+# waiting for the host, and killed from outside.
+case_host_ends_with_starting_game() {
+  cp "$tools_dir/wobdriver.exe" "$work/WOB.exe"
+  cp "$tools_dir/wobdriver.exe" "$work/Starter.exe"
+  local row parent setting outcome starter
+  for row in "WOB.exe 1 ends" "WOB.exe 1 stopped" "Starter.exe 1 stays" "WOB.exe 0 stays" \
+    "WOB.exe 1 ends"; do
+    read -r parent setting outcome <<<"$row"
+    ini "$work/Muzzle.ini" "ShutDownWhenRunAgain=$setting"
+    wine "$work/$parent" run "$work/Muzzle.exe" </dev/null >/dev/null 2>&1 &
+    starter=$!
+    background+=("$starter")
+    driver wait MuzzleFrame - 15000 >/dev/null || fail "$row: no MuzzleFrame window"
+    if [[ "$outcome" == stopped ]]; then
+      start second "$work/Muzzle.exe"
+      expect_exit "$row: second start exit code" "$second" 0
+      driver gone MuzzleFrame - 5000 || fail "$row: a second start did not stop the host"
+    fi
+    kill -KILL "$starter"
+    wait "$starter" 2>/dev/null
+    if [[ "$outcome" == ends ]]; then
+      driver gone MuzzleFrame - 3000 || fail "$row: the host outlived its starter"
+      driver wait '#32770' - 500 >/dev/null && fail "$row: a box was shown"
+    elif [[ "$outcome" == stays ]]; then
+      driver gone MuzzleFrame - 3000 && fail "$row: the host ended with its starter"
+      ini "$work/Muzzle.ini" ShutDownWhenRunAgain=1
+      start second "$work/Muzzle.exe"
+      expect_exit "$row: second start exit code" "$second" 0
+      driver gone MuzzleFrame - 5000 || fail "$row: a second start did not stop the host"
+    fi
+    expect_eq "$row: hosts left" "$(driver processes Muzzle.exe)" ""
+  done
+}
+
 # The farewell key is read at the end, so it is written while the host runs.
 case_host_shutdown_message() {
   start_host host
