@@ -37,4 +37,11 @@ bool ShouldSwallow(int key, bool alt_down, bool ctrl_down) {
   return task_switch || start_menu || AlwaysSwallowed(key);
 }
 
+bool CtrlHeld(std::int16_t queue_state, std::int16_t physical_state) {
+  const auto high_bit = [](std::int16_t state) {
+    return (static_cast<std::uint16_t>(state) & 0x8000u) != 0;
+  };
+  return high_bit(queue_state) || high_bit(physical_state);
+}
+
 }  // namespace lockdown

@@ -81,4 +81,38 @@ TEST(KeyFilter, OutOfRangeCodesPass) {
   }
 }
 
+// Key states as the system gives them: the high bit is "down", the low bit is the toggle in the
+// queue state and "pressed since the last query" in the physical state; neither low bit is Ctrl.
+TEST(CtrlHeld, EitherStateWithItsHighBit) {
+  struct StateCase {
+    const char* name;
+    std::uint16_t queue;
+    std::uint16_t physical;
+    bool held;
+  };
+  const StateCase cases[] = {
+      {"up in both", 0x0000, 0x0000, false},
+      {"down in both", 0x8000, 0x8000, true},
+      {"queue lags behind the keyboard", 0x0000, 0x8000, true},
+      {"down in the queue, let go since", 0x8000, 0x0000, true},
+      {"queue toggled, keyboard pressed since the last query", 0x0001, 0x0001, false},
+      {"down and toggled in the queue", 0xFF81, 0x0000, true},
+      {"down and pressed since the last query", 0x0000, 0x8001, true},
+      {"every low bit", 0x7FFF, 0x7FFF, false},
+  };
+  for (const StateCase& c : cases) {
+    EXPECT_EQ(lockdown::CtrlHeld(static_cast<std::int16_t>(c.queue),
+                                 static_cast<std::int16_t>(c.physical)),
+              c.held)
+        << c.name;
+  }
+}
+
+// The whole decision for Esc with the Ctrl state the hook reads.
+TEST(CtrlHeld, CtrlEscIsSwallowedWhenOnlyTheKeyboardKnowsCtrlIsDown) {
+  const auto down = static_cast<std::int16_t>(0x8000);
+  EXPECT_TRUE(lockdown::ShouldSwallow(0x1B, false, lockdown::CtrlHeld(0, down)));
+  EXPECT_FALSE(lockdown::ShouldSwallow(0x1B, false, lockdown::CtrlHeld(0, 1)));
+}
+
 }  // namespace
