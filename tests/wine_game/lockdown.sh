@@ -8,6 +8,8 @@
 #   companion_running         a companion started before the game is the one that stays
 #   companion_other_case      a companion named MUZZLE.EXE is recognised as the running one
 #   companion_kept            ShutDownWhenRunAgain=0 keeps the companion after the game ends
+#   companion_kept_after_kill ShutDownWhenRunAgain=0 keeps it after the game was killed too
+#   game_killed               the game killed from outside: its companion ends with it
 #   swallowed_keys            Ctrl+Esc, the Windows key and ';' reach no window, Ctrl+Alt+S/T do
 #   companion_missing_at_load no Muzzle.exe: the runtime's error box names it, exit code 1
 #   companion_missing_at_exit Muzzle.exe deleted while the game runs: the same at Ctrl+Alt+T,
@@ -129,6 +131,33 @@ case_companion_kept() {
   stop_companions || fail "the companion did not close on WM_CLOSE"
 }
 
+# The game ends as by Task Manager or a crash: no unload, no exit key.
+kill_game() {
+  kill -KILL "$game_pid"
+  wait_game_exit 10 || fail "the game did not end when killed"
+}
+
+case_companion_kept_after_kill() {
+  no_companion 10 || fail "a companion of an earlier test still runs"
+  local copy companion
+  copy=$(copy_app)
+  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=0
+  start_game "$copy"
+  menu_with_companion
+  kill_game
+  [[ "$(one_companion 1 3)" == "$companion" ]] || fail "the companion did not stay"
+  stop_companions || fail "the companion did not close on WM_CLOSE"
+}
+
+case_game_killed() {
+  no_companion 10 || fail "a companion of an earlier test still runs"
+  local companion
+  start_game "$app_dir"
+  menu_with_companion
+  kill_game
+  no_companion 3 || fail "the companion outlived the killed game"
+}
+
 # Keys sent to a window of the driver in front: what arrives is what no hook swallowed. The
 # companion's own hooks are switched off here so that only the game's hook acts. Sets seen.
 spy_keys() {
@@ -202,8 +231,9 @@ case_companion_missing_at_exit() {
 }
 
 case "$case_name" in
-  companion_once | companion_running | companion_other_case | companion_kept | swallowed_keys | \
-    companion_missing_at_load | companion_missing_at_exit)
+  companion_once | companion_running | companion_other_case | companion_kept | \
+    companion_kept_after_kill | game_killed | swallowed_keys | companion_missing_at_load | \
+    companion_missing_at_exit)
     "case_$case_name"
     ;;
   *)
