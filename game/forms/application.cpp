@@ -39,6 +39,13 @@ int Application::Run(Form& startup) {
 }
 
 int Application::Fail(const std::string& box_text) {
+  for (auto release = error_releases_.rbegin(); release != error_releases_.rend(); ++release) {
+    try {
+      (*release)();
+    } catch (const std::exception&) {
+      // The error being reported is the one that matters.
+    }
+  }
   while (!loaded_.empty()) Release(*loaded_.back());
   modal_stack_.clear();
   platform_.MessageBox(kErrorCaption, box_text);

@@ -49,6 +49,12 @@ class Application {
     refused_key_down_ = false;
   }
   void GrabKeyboard(bool grab) { platform_.SetKeyboardGrab(grab); }
+  // Runs, latest first, when an untrapped error ends the program, before the runtime's box: a
+  // service gives back what it holds of the system (the keyboard lockdown), since the program
+  // ends without its unload steps. What a release throws is passed over.
+  void AtUntrappedError(std::function<void()> release) {
+    error_releases_.push_back(std::move(release));
+  }
 
   // Runtime internals, for forms.
   void UpdateCursor(Form& form);  // after the mouse icon or pointer changed
@@ -85,6 +91,7 @@ class Application {
   std::vector<Form*> loaded_;       // in load order
   std::vector<Form*> modal_stack_;  // forms shown modally, innermost last
   KeyFilter key_filter_;
+  std::vector<std::function<void()>> error_releases_;
   bool refused_key_down_ = false;  // the latest key down was refused: so are its characters
 };
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "game/lockdown/accessibility_hotkeys.h"
+
 namespace lockdown {
 
 // Window style codes for StartProgram, as Windows' ShowWindow takes them.
@@ -22,6 +24,17 @@ class LockdownService {
   virtual std::optional<std::vector<std::string>> ListProcesses() = 0;
   // Starts a program by path; false when it cannot be started (for example a missing file).
   virtual bool StartProgram(const std::string& path, int window_style) = 0;
+  // Starts a program by path and waits for it to end, a few seconds at most; false when it
+  // cannot be started.
+  virtual bool StartProgramAndWait(const std::string& path, int window_style) = 0;
+  // Whether a top-level window of this class, of whatever program, exists.
+  virtual bool WindowOfClassExists(const std::string& window_class) = 0;
+  // A whole number from a settings file of the private-profile kind, as the companion reads it:
+  // default_value when the file, section or key is missing.
+  virtual int ReadSettingsInt(const std::string& file, const std::string& section,
+                              const std::string& key, int default_value) = 0;
+  // The accessibility features' settings, whose hotkeys the game switches off while it runs.
+  virtual AccessSettings& Accessibility() = 0;
   // Asks the top-level window of this class, of whatever program, to close (WM_CLOSE) and
   // waits until it has handled that; false when there is none.
   virtual bool CloseWindowOfClass(const std::string& window_class) = 0;

@@ -13,6 +13,24 @@ bool HeadlessLockdown::StartProgram(const std::string& path, int window_style) {
   return true;
 }
 
+bool HeadlessLockdown::StartProgramAndWait(const std::string& path, int window_style) {
+  if (!StartProgram(path, window_style)) return false;
+  started_programs.back().waited = true;
+  if (on_program_run) on_program_run(path);
+  return true;
+}
+
+bool HeadlessLockdown::WindowOfClassExists(const std::string& window_class) {
+  return std::find(window_classes.begin(), window_classes.end(), window_class) !=
+         window_classes.end();
+}
+
+int HeadlessLockdown::ReadSettingsInt(const std::string& file, const std::string& section,
+                                      const std::string& key, int default_value) {
+  const auto found = settings.find(file + "|" + section + "|" + key);
+  return found == settings.end() ? default_value : found->second;
+}
+
 bool HeadlessLockdown::CloseWindowOfClass(const std::string& window_class) {
   const auto found = std::find(window_classes.begin(), window_classes.end(), window_class);
   if (found == window_classes.end()) return false;

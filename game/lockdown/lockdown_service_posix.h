@@ -20,14 +20,30 @@ class PosixLockdown : public LockdownService {
   bool UsesCompanion() override { return false; }
   std::optional<std::vector<std::string>> ListProcesses() override;
   bool StartProgram(const std::string& path, int window_style) override;
-  // Linux runs no companion, so there is no window of another program to close.
+  bool StartProgramAndWait(const std::string& path, int window_style) override {
+    return StartProgram(path, window_style);  // Linux starts no companion to wait for
+  }
+  // Linux runs no companion, so there is no window of another program, nor its settings file.
+  bool WindowOfClassExists(const std::string&) override { return false; }
+  int ReadSettingsInt(const std::string&, const std::string&, const std::string&,
+                      int default_value) override {
+    return default_value;
+  }
+  // The desktop's own accessibility settings are left alone: every read fails.
+  AccessSettings& Accessibility() override { return no_access_; }
   bool CloseWindowOfClass(const std::string&) override { return false; }
   std::intptr_t InstallKeyboardHook() override;
   void RemoveKeyboardHook(std::intptr_t handle) override;
 
  private:
+  struct NoAccessSettings : AccessSettings {
+    std::optional<std::uint32_t> ReadFlags(AccessFeature) override { return std::nullopt; }
+    bool WriteFlags(AccessFeature, std::uint32_t) override { return false; }
+  };
+
   forms::Application& app_;
   std::intptr_t hook_ = 0;
+  NoAccessSettings no_access_;
 };
 
 // The command names of the running processes, read from <proc_root>/<pid>/comm;

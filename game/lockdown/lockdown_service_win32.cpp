@@ -33,8 +33,13 @@ std::optional<std::vector<std::string>> Win32Lockdown::ListProcesses() {
   return names;
 }
 
-// The wide call, since the path is UTF-8 and the folder may hold any character.
-bool Win32Lockdown::StartProgram(const std::string& path, int window_style) {
+namespace {
+
+enum class WaitFor { kReady, kEnd };
+
+// The wide call, since the path is UTF-8 and the folder may hold any character. Waits a few
+// seconds at most, so that a hung program cannot hang the game.
+bool Launch(const std::string& path, int window_style, WaitFor wait) {
   const std::wstring program = Utf8ToWide(path);
   std::wstring command_line = L"\"" + program + L"\"";
   STARTUPINFOW startup = {};
@@ -46,9 +51,38 @@ bool Win32Lockdown::StartProgram(const std::string& path, int window_style) {
                       nullptr, &startup, &process)) {
     return false;
   }
+  constexpr DWORD kWaitMs = 5000;
+  if (wait == WaitFor::kEnd) {
+    WaitForSingleObject(process.hProcess, kWaitMs);
+  } else {
+    WaitForInputIdle(process.hProcess, kWaitMs);
+  }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
+}
+
+}  // namespace
+
+// Waits until the program is ready for input, its windows created: the companion started by
+// the load must be found by a stop that follows at once, as after an error in the same load.
+bool Win32Lockdown::StartProgram(const std::string& path, int window_style) {
+  return Launch(path, window_style, WaitFor::kReady);
+}
+
+bool Win32Lockdown::StartProgramAndWait(const std::string& path, int window_style) {
+  return Launch(path, window_style, WaitFor::kEnd);
+}
+
+bool Win32Lockdown::WindowOfClassExists(const std::string& window_class) {
+  return FindWindowA(window_class.c_str(), nullptr) != nullptr;
+}
+
+int Win32Lockdown::ReadSettingsInt(const std::string& file, const std::string& section,
+                                   const std::string& key, int default_value) {
+  return static_cast<int>(GetPrivateProfileIntW(Utf8ToWide(section).c_str(),
+                                                Utf8ToWide(key).c_str(), default_value,
+                                                Utf8ToWide(file).c_str()));
 }
 
 bool Win32Lockdown::CloseWindowOfClass(const std::string& window_class) {

@@ -20,7 +20,7 @@ LRESULT CALLBACK LowLevelKeyboardProc(int nCode, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
   }
   RtlMoveMemory(&KeyboardHookData, reinterpret_cast<const void*>(lParam), sizeof(KeyboardHookData));
-  const bool ctrl_down = (GetKeyState(0x11) & 0x8000) != 0;
+  const bool ctrl_down = lockdown::CtrlHeld(GetKeyState(VK_CONTROL), GetAsyncKeyState(VK_CONTROL));
   const bool alt_down = (KeyboardHookData.flags & kAltDownFlag) != 0;
   if (lockdown::ShouldSwallow(static_cast<int>(KeyboardHookData.vkCode), alt_down, ctrl_down)) {
     return -1;

@@ -22,6 +22,7 @@ MainMenuForm::MainMenuForm(forms::Application& app, game::GameState& game,
   SetCaption("Kinderkit");
   SetMaximised(true);
   SetClientSize(6060, 4215);
+  app.AtUntrappedError([this] { ReleaseLockdownAfterError(); });
 }
 
 void MainMenuForm::Design() {
@@ -66,7 +67,7 @@ void MainMenuForm::DesignLabel(const std::string& name, float left, float top,
 
 void MainMenuForm::Form_Load() {
   KeyboardHook = 0;  // no hook until step 5 installs one; a failed load removes none
-  lockdown::StartCompanionUnlessRunning(lockdown_, App().Path());
+  started_companion_ = lockdown::StartCompanionUnlessRunning(lockdown_, App().Path());
   LoadButtonPicture("cmdLetters", "\\letUp.jpg");
   LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
   LoadButtonPicture("cmdColors", "\\ColUp.jpg");
@@ -74,6 +75,7 @@ void MainMenuForm::Form_Load() {
   SetKeyPreview(true);
   LoadRandomCursor();
   KeyboardHook = lockdown_.InstallKeyboardHook();
+  hotkeys_.SwitchOff(lockdown_.Accessibility());
   game_.SoundSwitch = true;
 }
 
@@ -135,6 +137,7 @@ void MainMenuForm::LayOutLabels(double width, double height) {
 
 void MainMenuForm::Form_KeyDown(int key_code, int shift) {
   if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kT) {
+    started_companion_ = false;  // stopped whoever started it: an error here stops nothing more
     lockdown::StopCompanion(lockdown_, App().Path());
     Unload();
   }
@@ -162,6 +165,19 @@ void MainMenuForm::Form_KeyPress(int) {
 
 void MainMenuForm::Form_Unload() {
   lockdown_.RemoveKeyboardHook(KeyboardHook);
+  KeyboardHook = 0;
+  hotkeys_.Restore(lockdown_.Accessibility());
+}
+
+// An untrapped error ends the game without the unload: nothing of the lockdown may outlive it.
+// The companion is stopped as by Ctrl+Alt+T, but only when this run started it.
+void MainMenuForm::ReleaseLockdownAfterError() {
+  hotkeys_.Restore(lockdown_.Accessibility());
+  if (KeyboardHook != 0) lockdown_.RemoveKeyboardHook(KeyboardHook);
+  KeyboardHook = 0;
+  if (!started_companion_) return;
+  started_companion_ = false;
+  lockdown::StopCompanion(lockdown_, App().Path());
 }
 
 void MainMenuForm::cmdLetters_MouseDown() {

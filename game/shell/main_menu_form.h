@@ -7,6 +7,7 @@
 #include "game/forms/application.h"
 #include "game/forms/form.h"
 #include "game/game_state.h"
+#include "game/lockdown/accessibility_hotkeys.h"
 #include "game/lockdown/lockdown_service.h"
 
 namespace shell {
@@ -57,10 +58,13 @@ class MainMenuForm : public forms::Form {
   void LoadRandomCursor();
   void LayOutButtons(double width, double height);
   void LayOutLabels(double width, double height);
+  void ReleaseLockdownAfterError();
 
   game::GameState& game_;
   lockdown::LockdownService& lockdown_;
   MenuScreens screens_;
+  bool started_companion_ = false;  // this run's load started the companion, and no stop yet
+  lockdown::AccessibilityHotkeys hotkeys_;
 };
 
 }  // namespace shell

@@ -20,6 +20,7 @@ TEST(Errors, UntrappedErrorShowsTheBoxNamingErrorAndFileAndExitsWithOne) {
   const std::string dir = wobtest::MakeTempDir();
   const std::string missing = dir + "\\letUp.jpg";
   lockdown::HeadlessLockdown system;
+  system.window_classes = {"MuzzleFrame"};  // a companion runs, which the stop must close
   const Failure failures[] = {
       {"missing picture", [&](ScriptForm&) { forms::LoadPicture(missing); },
        "Run-time error '53':\n\nFile not found: " + missing},

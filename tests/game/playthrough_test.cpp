@@ -54,8 +54,9 @@ class GoldenPlaythrough : public ::testing::Test {
   static wobtest::Scenario& Setup(wobtest::Scenario& scenario) {
     scenario.Platform().clock_start_seconds = 37800.0;  // 10:30 in the morning
     auto& lockdown = scenario.Lockdown();
-    lockdown.uses_companion = true;        // as on Windows: the companion is started
-    lockdown.programs_must_exist = false;  // the native build has no companion program
+    lockdown.uses_companion = true;             // as on Windows: the companion is started
+    lockdown.programs_must_exist = false;       // the native build has no companion program
+    lockdown.window_classes = {"MuzzleFrame"};  // the companion's window, which the exit closes
     return scenario;
   }
 

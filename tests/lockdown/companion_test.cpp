@@ -64,49 +64,86 @@ TEST_F(CompanionTest, NoProcessListSkipsTheCheckOnly) {
   EXPECT_EQ(Starts(), 0u);
 }
 
-TEST_F(CompanionTest, StopStartsItAgainWithoutLooking) {
-  Lockdown().processes = std::vector<std::string>{"Muzzle.exe"};
-  lockdown::StartCompanionUnlessRunning(Lockdown(), dir);
-  lockdown::StopCompanion(Lockdown(), dir);
-  ASSERT_EQ(Starts(), 1u);
-  EXPECT_EQ(Lockdown().started_programs[0].path, dir + "\\Muzzle.exe");
-  EXPECT_EQ(Lockdown().started_programs[0].style, 2);
-}
-
 TEST_F(CompanionTest, PlatformsWithoutTheCompanionStartNothing) {
   Lockdown().uses_companion = false;
   Lockdown().processes = std::vector<std::string>{};
-  lockdown::StartCompanionUnlessRunning(Lockdown(), dir);
+  Lockdown().window_classes = {"MuzzleFrame"};
+  EXPECT_FALSE(lockdown::StartCompanionUnlessRunning(Lockdown(), dir));
   lockdown::StopCompanion(Lockdown(), dir);
   EXPECT_EQ(Starts(), 0u);
 }
 
-TEST_F(CompanionTest, StopWithoutTheFileClosesTheRunningCompanionThenReportsTheFile) {
-  fs::remove(fs::path(dir) / "Muzzle.exe");
-  Lockdown().window_classes = {"MuzzleFrame"};
-  EXPECT_THROW(lockdown::StopCompanion(Lockdown(), dir), forms::RuntimeError);
-  EXPECT_EQ(Lockdown().closed_window_classes, std::vector<std::string>{"MuzzleFrame"});
-  EXPECT_TRUE(Lockdown().window_classes.empty());
+// The stop starts the companion a second time only while its window exists, and waits for that
+// start; without the file it closes the window itself, as the start would have by its settings.
+TEST_F(CompanionTest, StopByTheRunningCompanionAndItsSettings) {
+  enum Setting { kMissing = -1 };
+  struct StopCase {
+    const char* name;
+    bool window;
+    bool file;
+    int shut_down_when_run_again;
+    bool stop_start;
+    bool closed;
+    bool file_error;
+  };
+  const StopCase cases[] = {
+      {"running", true, true, kMissing, true, false, false},
+      {"running, told to stay", true, true, 0, true, false, false},
+      {"ended by hand", false, true, kMissing, false, false, false},
+      {"ended by hand, file gone", false, false, kMissing, false, false, false},
+      {"file gone", true, false, kMissing, false, true, true},
+      {"file gone, setting on", true, false, 1, false, true, true},
+      {"file gone, setting 7", true, false, 7, false, true, true},
+      {"file gone, told to stay", true, false, 0, false, false, true},
+  };
+  for (const StopCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Lockdown().started_programs.clear();
+    Lockdown().closed_window_classes.clear();
+    Lockdown().window_classes.clear();
+    Lockdown().settings.clear();
+    if (c.window) Lockdown().window_classes = {"MuzzleFrame"};
+    if (!c.file) fs::remove(fs::path(dir) / "Muzzle.exe");
+    if (c.file) std::ofstream(fs::path(dir) / "Muzzle.exe") << "companion";
+    if (c.shut_down_when_run_again != kMissing) {
+      Lockdown().settings[dir + "\\Muzzle.ini|Config|ShutDownWhenRunAgain"] =
+          c.shut_down_when_run_again;
+    }
+    bool file_error = false;
+    try {
+      lockdown::StopCompanion(Lockdown(), dir);
+    } catch (const forms::RuntimeError& error) {
+      file_error = error.Code() == forms::ErrorCode::kFileNotFound &&
+                   error.File().find("Muzzle.exe") != std::string::npos;
+    }
+    EXPECT_EQ(file_error, c.file_error);
+    ASSERT_EQ(Starts(), c.stop_start ? 1u : 0u);
+    if (c.stop_start) {
+      EXPECT_EQ(Lockdown().started_programs[0].path, dir + "\\Muzzle.exe");
+      EXPECT_EQ(Lockdown().started_programs[0].style, 2);
+      EXPECT_TRUE(Lockdown().started_programs[0].waited);
+    }
+    EXPECT_EQ(Lockdown().closed_window_classes.size(), c.closed ? 1u : 0u);
+  }
 }
 
-TEST_F(CompanionTest, StopWithTheFileLeavesClosingToTheSecondStart) {
-  Lockdown().window_classes = {"MuzzleFrame"};
-  lockdown::StopCompanion(Lockdown(), dir);
-  EXPECT_EQ(Starts(), 1u);
-  EXPECT_TRUE(Lockdown().closed_window_classes.empty());
+TEST_F(CompanionTest, StartTellsWhetherItStartedTheCompanion) {
+  Lockdown().processes = std::vector<std::string>{"Muzzle.exe"};
+  EXPECT_FALSE(lockdown::StartCompanionUnlessRunning(Lockdown(), dir));
+  Lockdown().processes = std::vector<std::string>{"explorer.exe"};
+  EXPECT_TRUE(lockdown::StartCompanionUnlessRunning(Lockdown(), dir));
+  EXPECT_FALSE(Lockdown().started_programs.at(0).waited);
 }
 
-TEST_F(CompanionTest, MissingFileIsTheRuntimesFileError) {
+TEST_F(CompanionTest, MissingFileAtLoadIsTheRuntimesFileError) {
   fs::remove(fs::path(dir) / "Muzzle.exe");
   Lockdown().processes = std::vector<std::string>{};
-  for (auto call : {&lockdown::StartCompanionUnlessRunning, &lockdown::StopCompanion}) {
-    try {
-      call(Lockdown(), dir);
-      ADD_FAILURE() << "no error";
-    } catch (const forms::RuntimeError& error) {
-      EXPECT_EQ(error.Code(), forms::ErrorCode::kFileNotFound);
-      EXPECT_NE(error.File().find("Muzzle.exe"), std::string::npos) << error.File();
-    }
+  try {
+    lockdown::StartCompanionUnlessRunning(Lockdown(), dir);
+    ADD_FAILURE() << "no error";
+  } catch (const forms::RuntimeError& error) {
+    EXPECT_EQ(error.Code(), forms::ErrorCode::kFileNotFound);
+    EXPECT_NE(error.File().find("Muzzle.exe"), std::string::npos) << error.File();
   }
 }
 

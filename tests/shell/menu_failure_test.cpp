@@ -119,6 +119,7 @@ TEST(MenuCompanion, StartedWhenAbsentAndAgainOnCtrlAltT) {
     const std::string dir = AppDirWithCompanion();
     RunToMenu(rig, dir);
     ASSERT_EQ(lockdown.started_programs.size(), c.starts_at_load);
+    lockdown.window_classes = {"MuzzleFrame"};  // the companion runs
     rig.scenario.KeyDown(kKeyT, kCtrlAlt);
     ASSERT_EQ(lockdown.started_programs.size(), c.starts_at_load + 1);
     for (const auto& started : lockdown.started_programs) {
@@ -138,6 +139,18 @@ TEST(MenuCompanion, NothingStartedWithoutACompanionPlatform) {
   ASSERT_TRUE(rig.WOB.Loaded());
   rig.scenario.KeyDown(kKeyT, kCtrlAlt);
   EXPECT_TRUE(lockdown.started_programs.empty());
+  EXPECT_EQ(rig.scenario.ExitCode(), 0);
+}
+
+TEST(MenuCompanion, EndedByHandBeforeCtrlAltTIsNotStartedAgain) {
+  MenuRig rig;
+  auto& lockdown = rig.scenario.Lockdown();
+  lockdown.uses_companion = true;
+  RunToMenu(rig, AppDirWithCompanion());
+  ASSERT_EQ(lockdown.started_programs.size(), 1u);
+  lockdown.window_classes.clear();  // its window went with it
+  rig.scenario.KeyDown(kKeyT, kCtrlAlt);
+  EXPECT_EQ(lockdown.started_programs.size(), 1u);
   EXPECT_EQ(rig.scenario.ExitCode(), 0);
 }
 

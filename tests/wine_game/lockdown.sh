@@ -4,7 +4,10 @@
 # tests/wine/with_wine.sh.
 #
 # Usage: lockdown.sh CASE APP_DIR DRIVER WORK_DIR
-#   companion_once            one companion per game; a second game starts none; Ctrl+Alt+T ends both
+#   companion_once            one companion per game; a second game starts none; Ctrl+Alt+T ends
+#                             both, and the first game's exit key starts none again
+#   companion_ended_by_hand   the companion closed by hand before Ctrl+Alt+T is not started again
+#   menu_picture_missing      the runtime's error box, exit code 1, and the companion gone with it
 #   companion_running         a companion started before the game is the one that stays
 #   companion_other_case      a companion named MUZZLE.EXE is recognised as the running one
 #   companion_kept            ShutDownWhenRunAgain=0 keeps the companion after the game ends
@@ -82,11 +85,39 @@ case_companion_once() {
   exit_game
   no_companion 10 || fail "the companion runs on after Ctrl+Alt+T"
 
-  # The first game ends too; its own stop finds no companion to close and starts a new one,
-  # which finish closes.
+  # The first game ends too; its own stop finds no companion to close and starts none.
   game_pid=$first_game
   drive activate WobbletonForm Kinderkit >/dev/null
   exit_game
+  no_companion 3 || fail "the first game's exit key left a companion running"
+}
+
+case_companion_ended_by_hand() {
+  no_companion 10 || fail "a companion of an earlier test still runs"
+  local companion
+  start_game "$app_dir"
+  menu_with_companion
+  stop_companions || fail "the companion did not close on WM_CLOSE"
+  drive activate WobbletonForm Kinderkit >/dev/null
+  exit_game
+  no_companion 3 || fail "the exit key left a companion running"
+}
+
+# The load starts the companion before it loads any picture: the error must not leave it behind.
+case_menu_picture_missing() {
+  no_companion 10 || fail "a companion of an earlier test still runs"
+  local copy title box
+  copy=$(copy_app)
+  rm "$copy/ColUp.jpg"
+  start_game "$copy"
+  title=$(wait_message_box 30) || fail "no error box appeared"
+  box=$(drive msgbox - 2000) || fail "the dialog \"$title\" is no message box"
+  [[ "$box" == *ColUp.jpg* ]] || fail "the error box does not name ColUp.jpg: $box"
+  no_companion 3 || fail "the companion runs while the error box shows"
+  drive dismiss - >/dev/null || fail "cannot dismiss the error box"
+  wait_game_exit 20 || fail "the game did not end after the error box"
+  [[ "$game_code" == 1 ]] || fail "exit code $game_code after the error box, expected 1"
+  no_companion 3 || fail "the companion outlived the game"
 }
 
 case_companion_running() {
@@ -232,8 +263,8 @@ case_companion_missing_at_exit() {
 
 case "$case_name" in
   companion_once | companion_running | companion_other_case | companion_kept | \
-    companion_kept_after_kill | game_killed | swallowed_keys | companion_missing_at_load | \
-    companion_missing_at_exit)
+    companion_ended_by_hand | menu_picture_missing | companion_kept_after_kill | game_killed | \
+    swallowed_keys | companion_missing_at_load | companion_missing_at_exit)
     "case_$case_name"
     ;;
   *)
