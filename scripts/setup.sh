@@ -2,19 +2,23 @@
 # Installs the Debian packages the build needs, only when some are missing.
 #   setup.sh game     what building and playing the Linux game needs
 #   setup.sh package  also the Windows cross-compiler and what makes and checks the packages
+#   setup.sh fuzz     also clang with libFuzzer for the picture decoders' fuzz targets
 #   setup.sh all      all of that, and Wine and the X tools the tests use
 set -euo pipefail
 
 game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libx11-dev libstb-dev fonts-liberation2
-  libgtest-dev libgmock-dev libbenchmark-dev)
+  libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev)
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix)
 package_packages=(nsis dpkg-dev lintian appstream desktop-file-utils)
+fuzz_packages=(clang-14 libfuzzer-14-dev)
 test_packages=(wine wine64 xvfb xauth xdotool x11-apps x11-utils imagemagick)
 
 wanted=("${game_packages[@]}")
 case "${1:-game}" in
   package) wanted+=("${windows_packages[@]}" "${package_packages[@]}") ;;
-  all) wanted+=("${windows_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  fuzz) wanted+=("${fuzz_packages[@]}") ;;
+  all) wanted+=("${windows_packages[@]}" "${package_packages[@]}" "${fuzz_packages[@]}"
+    "${test_packages[@]}") ;;
 esac
 
 missing=()

@@ -9,7 +9,10 @@ namespace forms {
 // Error numbers as the game's runtime reports them.
 enum class ErrorCode {
   kOverflow = 6,
+  kOutOfMemory = 7,
   kFileNotFound = 53,
+  kPermissionDenied = 70,
+  kPathFileAccess = 75,
   kInvalidPicture = 481,
   kControlNotFound = 730,
   kNameInUse = 727,
@@ -28,7 +31,14 @@ class RuntimeError : public std::runtime_error {
   std::string file_;
 };
 
+// path as the user's platform writes it: '\\' between folders on Windows, '/' elsewhere.
+std::string NativePath(const std::string& path);
+
 [[noreturn]] void ThrowFileNotFound(const std::string& path);
+[[noreturn]] void ThrowFolderInPlaceOfFile(const std::string& path);
+[[noreturn]] void ThrowUnreadableFile(const std::string& path);
+[[noreturn]] void ThrowFileTooLarge(const std::string& path);
+[[noreturn]] void ThrowInvalidPicture(const std::string& path);
 [[noreturn]] void ThrowOverflow();
 
 // Runs one statement; a run-time error in it is passed over without a word.

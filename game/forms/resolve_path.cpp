@@ -14,6 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Far above any asset; a larger file in an asset's place is refused instead of read whole.
+constexpr std::uintmax_t kMaxFileBytes = 64u * 1024 * 1024;
+
 // Paths are UTF-8 strings on every platform; on Windows a narrow fs::path would mean the ANSI
 // code page, so the conversion is explicit both ways.
 fs::path FromUtf8(const std::string& text) {
@@ -77,9 +80,13 @@ std::string ResolvePath(const std::string& path) {
 std::vector<unsigned char> ReadFileBytes(const std::string& path) {
   const std::string found = ResolvePath(path);
   std::error_code error;
-  if (found.empty() || !fs::is_regular_file(FromUtf8(found), error)) ThrowFileNotFound(path);
+  if (found.empty()) ThrowFileNotFound(path);
+  if (fs::is_directory(FromUtf8(found), error)) ThrowFolderInPlaceOfFile(path);
+  // Devices and pipes could block or never end; only plain files are read.
+  if (!fs::is_regular_file(FromUtf8(found), error)) ThrowUnreadableFile(path);
+  if (fs::file_size(FromUtf8(found), error) > kMaxFileBytes) ThrowFileTooLarge(path);
   std::ifstream in(FromUtf8(found), std::ios::binary);
-  if (!in) ThrowFileNotFound(path);
+  if (!in) ThrowUnreadableFile(path);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

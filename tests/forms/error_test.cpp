@@ -23,9 +23,9 @@ TEST(Errors, UntrappedErrorShowsTheBoxNamingErrorAndFileAndExitsWithOne) {
   system.window_classes = {"MuzzleFrame"};  // a companion runs, which the stop must close
   const Failure failures[] = {
       {"missing picture", [&](ScriptForm&) { forms::LoadPicture(missing); },
-       "Run-time error '53':\n\nFile not found: " + missing},
+       "Run-time error '53':\n\nFile not found: " + dir + "/letUp.jpg"},
       {"missing program", [&](ScriptForm&) { lockdown::StopCompanion(system, dir); },
-       "Run-time error '53':\n\nFile not found: " + dir + "\\Muzzle.exe"},
+       "Run-time error '53':\n\nFile not found: " + dir + "/Muzzle.exe"},
       {"overflow", [](ScriptForm&) { forms::ThrowOverflow(); }, "Run-time error '6':\n\nOverflow"},
       {"internal", [](ScriptForm&) { throw std::logic_error("boom"); }, "Internal error: boom"},
   };
