@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything (Linux game, tests and benchmarks; Windows programs; the packages) and runs
-# every test: native unit and scenario tests with sanitizers, the SDL smoke tests under Xvfb, the
-# Windows programs and the installer under Wine inside Xvfb, and the Linux package.
+# Builds everything (Linux game, tests and benchmarks; Windows programs; the packages; the fuzz
+# targets) and runs every test: native unit and scenario tests with sanitizers, the SDL smoke
+# tests under Xvfb, a short fuzzing of the picture decoders, the Windows programs and the
+# installer under Wine inside Xvfb, and the Linux package.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,7 @@ build() {
 build linux-asan || exit 1
 build linux || exit 1
 build windows || exit 1
+build fuzz || exit 1
 # The packages their tests check.
 cmake --build --preset linux --target dist || exit 1
 cmake --build --preset windows --target dist || exit 1
@@ -22,6 +24,8 @@ logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 status=0
 ctest --test-dir build/linux-asan --output-on-failure -j "$jobs" 2>&1 | tee "$logs/native.log"
+[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+ctest --test-dir build/fuzz -L fuzz --output-on-failure -j "$jobs" 2>&1 | tee "$logs/fuzz.log"
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
 bash tests/wine/with_wine.sh ctest --test-dir build/windows -L 'wine|package' --output-on-failure 2>&1 |
   tee "$logs/wine.log"
