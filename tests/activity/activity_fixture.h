@@ -31,6 +31,7 @@ class ActivityScreenProbe {
   float HeightRatio() const { return s_.HeightRatio; }
   float WidthRatio() const { return s_.WidthRatio; }
   int Candidates() const { return s_.candidates_; }
+  std::size_t LoadedFiles() const { return s_.loaded_files_.size(); }
 
  private:
   ActivityScreen& s_;
