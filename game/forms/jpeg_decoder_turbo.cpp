@@ -7,6 +7,7 @@
 #include <jpeglib.h>
 
 #include "game/forms/jpeg_decoder.h"
+#include "game/forms/jpeg_header.h"
 #include "game/forms/picture_limits.h"
 
 namespace forms {
@@ -76,7 +77,10 @@ bool DecodeInto(jpeg_decompress_struct& cinfo, const unsigned char* bytes, std::
 }  // namespace
 
 std::optional<Picture> DecodeJpeg(const unsigned char* bytes, std::size_t size) {
-  if (size < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8 || size > 0x7FFFFFFF) return std::nullopt;
+  const std::optional<DeclaredSize> declared = JpegDeclaredSize(bytes, size);
+  if (!declared || !SanePictureSize(declared->width, declared->height) || size > 0x7FFFFFFF) {
+    return std::nullopt;
+  }
   jpeg_decompress_struct cinfo{};
   std::vector<std::uint32_t> argb;
   int width = 0, height = 0;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "game/forms/jpeg_decoder.h"
+#include "game/forms/jpeg_header.h"
 #include "game/forms/picture_limits.h"
 #include "game/forms/win32/win32_api.h"
 
@@ -37,7 +38,12 @@ IWICImagingFactory* Factory() {
 }  // namespace
 
 std::optional<Picture> DecodeJpeg(const unsigned char* bytes, std::size_t size) {
-  if (size < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8 || size > 0x7FFFFFFF) return std::nullopt;
+  // Some WIC decoders (Wine's among them) decode the whole picture as they open it: the size
+  // must be checked before.
+  const std::optional<DeclaredSize> declared = JpegDeclaredSize(bytes, size);
+  if (!declared || !SanePictureSize(declared->width, declared->height) || size > 0x7FFFFFFF) {
+    return std::nullopt;
+  }
   IWICImagingFactory* factory = Factory();
   if (factory == nullptr) return std::nullopt;
   ComRef<IWICStream> stream;
