@@ -28,9 +28,8 @@ lib_wait_for 15 pictures_shown || fail "no pictures appeared in the play area"
 echo "pictures shown: lit fraction $(play_area_lit letters)"
 
 # A picture bursts 21 ticks (about 5 s) after its spawn and is gone five ticks later.
-sleep 7
 pictures_gone() { shot letters-after; lib_above 0.001 "$(play_area_lit letters-after)"; }
-lib_wait_for 20 pictures_gone || fail "the pictures did not burst and go"
+lib_wait_for 30 pictures_gone || fail "the pictures did not burst and go"
 echo "pictures gone: lit fraction $(play_area_lit letters-after)"
 
 click_exit frmLetters

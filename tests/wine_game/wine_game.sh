@@ -5,6 +5,8 @@
 # Usage: wine_game.sh CASE APP_DIR DRIVER WORK_DIR
 #   screens        splash, main menu, a screen over it, its exit button, Ctrl+Alt+T (exit 0)
 #   missing_asset  a copy of the game without letUp.jpg: the error box names it, exit 1
+#   huge_picture   letUp.jpg declaring 23170 x 23170 pixels: refused at once with the error box
+#                  naming it, the game never over 100 MB, exit 1
 #   unicode_folder a copy of the game in a folder named with non-ASCII letters still comes up
 #   letters        letters typed on the letters screen show pictures that burst and are gone
 #   paint          moving the mouse over the paint screen's drawing area paints coloured dots
@@ -13,6 +15,7 @@ case_name=$1 app_dir=$2 driver=$3 work_root=$4
 work="$work_root/$case_name"
 rm -rf "$work" && mkdir -p "$work"
 source "$(dirname "$0")/wine_game_lib.sh"
+begin_clean
 
 case_screens() {
   start_game "$app_dir"
@@ -62,6 +65,23 @@ case_missing_asset() {
   title=$(wait_message_box 40) || fail "no error box appeared"
   box=$(drive msgbox "$title" 2000) || fail "the dialog \"$title\" is no message box"
   [[ "$box" == *letUp.jpg* ]] || fail "the error box does not name letUp.jpg: $box"
+  drive dismiss "$title" >/dev/null || fail "cannot dismiss the error box"
+  wait_game_exit 20 || fail "the game did not end after the error box"
+  [[ "$game_code" == 1 ]] || fail "exit code $game_code after the error box, expected 1"
+}
+
+case_huge_picture() {
+  local copy="$work/app" title box peak
+  cp -r "$app_dir" "$copy"
+  find "$copy" -maxdepth 1 -iname letUp.jpg -delete
+  cp "$(dirname "$0")/../fuzz/corpus/picture/huge-declared-size.jpg" "$copy/letUp.jpg"
+  start_game "$copy"
+  title=$(wait_message_box 40) || fail "no error box appeared"
+  box=$(drive msgbox "$title" 2000) || fail "the dialog \"$title\" is no message box"
+  [[ "$box" == *"Invalid picture"*letUp.jpg* ]] || fail "the error box does not refuse letUp.jpg: $box"
+  peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$game_pid/status")
+  echo "peak resident memory with the box shown: $((peak / 1024)) MB"
+  ((peak < 100 * 1024)) || fail "the game took $((peak / 1024)) MB for a refused picture"
   drive dismiss "$title" >/dev/null || fail "cannot dismiss the error box"
   wait_game_exit 20 || fail "the game did not end after the error box"
   [[ "$game_code" == 1 ]] || fail "exit code $game_code after the error box, expected 1"
@@ -150,6 +170,7 @@ case_paint() {
 case "$case_name" in
   screens) case_screens ;;
   missing_asset) case_missing_asset ;;
+  huge_picture) case_huge_picture ;;
   unicode_folder) case_unicode_folder ;;
   letters) case_letters ;;
   paint) case_paint ;;

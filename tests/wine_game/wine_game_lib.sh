@@ -22,12 +22,25 @@ fail() {
 }
 
 # Ends what the test started and any companion left behind, which would otherwise be found
-# running by the next test in the same Wine prefix.
+# running by the next test in the same Wine prefix. A clean-up that fails fails the test.
 finish() {
   lib_stop_all
-  stop_companions
+  if ! stop_companions; then
+    echo "FAIL: clean-up: a companion still runs: $(companions | tr '\n' ' ')" >&2
+    failures=$((failures + 1))
+  fi
+  if [[ -n "$(drive processes WOB.exe)" ]]; then
+    echo "FAIL: clean-up: a game still runs" >&2
+    failures=$((failures + 1))
+  fi
   if ((failures == 0)); then echo "PASS"; fi
   exit $((failures > 0))
+}
+
+# A test begins with no game and no companion running, or it fails saying what it found.
+begin_clean() {
+  [[ -z "$(drive processes WOB.exe)" ]] || { echo "FAIL: a game of an earlier test still runs" >&2; exit 1; }
+  no_companion 10 || { echo "FAIL: a companion of an earlier test still runs" >&2; exit 1; }
 }
 
 drive() { wine "$driver" "$@" </dev/null 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
@@ -80,10 +93,20 @@ no_companion() {
   done
 }
 
-# Closes every companion through its hidden window, as a second start does.
+# Closes every companion through its hidden window, as a second start does, until none is
+# left. A companion started just before may make its window only after a first close, so each
+# round waits for a window to appear or to go instead of sleeping.
 stop_companions() {
-  drive close MuzzleFrame - >/dev/null
-  no_companion 10
+  local deadline=$((SECONDS + 15))
+  until [[ -z "$(companions)" ]] && ! drive exists MuzzleFrame - >/dev/null; do
+    ((SECONDS < deadline)) || return 1
+    if drive exists MuzzleFrame - >/dev/null; then
+      drive close MuzzleFrame - >/dev/null
+      drive gone MuzzleFrame - 2000 >/dev/null
+    else
+      drive wait MuzzleFrame - 2000 >/dev/null
+    fi
+  done
 }
 
 # The game's process is gone from the process list as well.
