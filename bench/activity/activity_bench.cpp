@@ -168,4 +168,26 @@ void BM_MemoryOver100kSpawns(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryOver100kSpawns)->Iterations(1)->Unit(benchmark::kSecond);
 
+// A whole day of play in virtual time, 345,600 ticks: keys flood in between every two ticks and
+// a picker is released every third tick. Resident memory after the first minute and at the
+// end: the day must not add to it.
+void BM_LettersDay(benchmark::State& state) {
+  constexpr int kTicksPerMinute = 240;
+  constexpr int kTicksPerDay = 24 * 60 * kTicksPerMinute;
+  for (auto _ : state) {
+    Bench bench(1024, 768);
+    double after_minute = 0;
+    for (int tick = 1; tick <= kTicksPerDay; ++tick) {
+      for (int key = 0; key < 4; ++key) bench.screen.Form_KeyPress('a' + (tick * 4 + key) % 26);
+      if (tick % 3 == 0) bench.probe.Pick(1 + tick % 6);
+      bench.Tick();
+      if (tick == kTicksPerMinute) after_minute = ResidentBytes();
+    }
+    state.counters["rss_after_first_minute"] = after_minute;
+    state.counters["rss_after_a_day"] = ResidentBytes();
+    state.counters["growth"] = ResidentBytes() - after_minute;
+  }
+}
+BENCHMARK(BM_LettersDay)->Iterations(1)->Unit(benchmark::kSecond);
+
 }  // namespace

@@ -1,7 +1,10 @@
 // How fast frmPaint paints: dots painted and presented per second, per-dot cost, a colour key.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <deque>
+#include <fstream>
 
 #include "game/forms/application.h"
 #include "game/forms/headless/headless_platform.h"
@@ -119,6 +122,32 @@ void BM_ColourKey(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ColourKey);
+
+double ResidentBytes() {
+  long pages_total = 0, pages_resident = 0;
+  std::ifstream("/proc/self/statm") >> pages_total >> pages_resident;
+  return static_cast<double>(pages_resident) * static_cast<double>(::sysconf(_SC_PAGESIZE));
+}
+
+// An hour of painting: sixty pointer moves a second, handled sixteen at a time as a frame's
+// worth of input is. Resident memory after the first minute and after the hour must match.
+void BM_PaintHour(benchmark::State& state) {
+  constexpr long long kMovesPerMinute = 60 * 60;
+  constexpr int kMovesPerFrame = 16;
+  for (auto _ : state) {
+    OpenPaintScreen open(1024, 768);
+    double after_minute = 0;
+    for (long long move = 1; move <= 60 * kMovesPerMinute; ++move) {
+      open.QueueMove(move);
+      if (move % kMovesPerFrame == 0) open.HandleAll();
+      if (move == kMovesPerMinute) after_minute = ResidentBytes();
+    }
+    state.counters["rss_after_first_minute"] = after_minute;
+    state.counters["rss_after_an_hour"] = ResidentBytes();
+    state.counters["growth"] = ResidentBytes() - after_minute;
+  }
+}
+BENCHMARK(BM_PaintHour)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
