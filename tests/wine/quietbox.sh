@@ -51,6 +51,8 @@ expect_exit() {
 # Ends only the programs this test started: the Wine session may be shared with other tests.
 stop_all() {
   for pid in "${background[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${background[@]}"; do wait "$pid" 2>/dev/null; done
+  background=()
 }
 trap stop_all EXIT
 
@@ -423,6 +425,9 @@ if ! declare -F "case_$case_name" >/dev/null; then
   exit 2
 fi
 "case_$case_name"
+# The clean-up is part of the test: the next one must find no host of this one.
+stop_all
+driver gone MuzzleFrame - 5000 || fail "clean-up: a MuzzleFrame window is left"
 if ((failed)); then
   echo "--- windows at the end:"
   driver list
