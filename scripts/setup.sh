@@ -11,7 +11,8 @@ game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libx11-dev libstb-de
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix)
 package_packages=(nsis dpkg-dev lintian appstream desktop-file-utils)
 fuzz_packages=(clang-14 libfuzzer-14-dev)
-test_packages=(wine wine64 xvfb xauth xdotool x11-apps x11-utils imagemagick)
+test_packages=(wine wine64 xvfb xauth xdotool x11-apps x11-utils x11-xkb-utils imagemagick xfwm4
+  openbox dbus-x11 xterm sway wtype)
 
 wanted=("${game_packages[@]}")
 case "${1:-game}" in

@@ -9,8 +9,8 @@
 # shellcheck source=../lib/screen_kit.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../lib/screen_kit.sh"
 
-screen_w=1280
-screen_h=800
+screen_w=${screen_w:-1280}
+screen_h=${screen_h:-800}
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.log
 

@@ -163,6 +163,9 @@ bool SdlPlatform::WaitEvent(Event& event, double deadline_ms) {
   }
   event = pending_.front();
   pending_.pop_front();
+  // Scripts see which keys the game's windows received.
+  if (event.kind == Event::Kind::kKeyDown)
+    Trace("key-down vk=" + std::to_string(event.key) + " shift=" + std::to_string(event.shift));
   return true;
 }
 

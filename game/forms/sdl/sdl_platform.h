@@ -64,7 +64,7 @@ class SdlPlatform : public Platform {
   SdlEventTranslator translator_;
   std::deque<Event> pending_;
   bool keyboard_grab_ = false;
-  bool trace_ = false;  // WOB_TRACE=1: timestamps of windows and presents on stderr
+  bool trace_ = false;  // WOB_TRACE=1: windows, presents and key-downs on stderr
 };
 
 }  // namespace forms
