@@ -14,6 +14,7 @@
 #include "game/forms/sdl/asset_folder.h"
 #include "game/forms/sdl/posix_clock.h"
 #include "game/forms/sdl/sdl_cursor_cache.h"
+#include "game/forms/sdl/sdl_video_driver.h"
 #include "game/forms/sdl/sdl_window.h"
 #include "game/forms/sdl/x11_errors.h"
 
@@ -53,16 +54,20 @@ SdlPlatform::SdlPlatform()
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
   PassOverXErrors();
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+  std::string driver;
+  try {
+    driver = StartVideo(
+        VideoDriverCandidates(std::getenv("WAYLAND_DISPLAY"), std::getenv("SDL_VIDEODRIVER")));
+  } catch (const std::runtime_error& error) {
     throw std::runtime_error(std::string("Cannot open the display (is DISPLAY set?): ") +
-                             SDL_GetError());
+                             error.what());
   }
-  if (!ShowsOnScreen(SDL_GetCurrentVideoDriver())) {
+  if (!ShowsOnScreen(driver.c_str())) {
     SDL_Quit();
     throw std::runtime_error("Cannot open the display (is DISPLAY set?): no display found");
   }
   // Set after SDL's own start-up, which installs a handler that defers to Xlib's fatal one.
-  if (std::string(SDL_GetCurrentVideoDriver()) == "x11") PassOverXErrors();
+  if (driver == "x11") PassOverXErrors();
   SDL_StartTextInput();
   counter_start_ = SDL_GetPerformanceCounter();
   counter_frequency_ = SDL_GetPerformanceFrequency();
