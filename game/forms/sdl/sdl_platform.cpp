@@ -48,10 +48,6 @@ SdlPlatform::SdlPlatform()
   // A child's first click on a window must count, focused or not.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  // The canvas is drawn in software already: the windows show it through the platform's plain
-  // framebuffer, which takes just the changed rectangles, not through a GL context that would
-  // redraw the whole window in software for every dot.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
   PassOverXErrors();
   std::string driver;
@@ -68,6 +64,11 @@ SdlPlatform::SdlPlatform()
   }
   // Set after SDL's own start-up, which installs a handler that defers to Xlib's fatal one.
   if (driver == "x11") PassOverXErrors();
+  // The canvas is drawn in software already: on X11 the windows show it through the plain
+  // framebuffer, which takes just the changed rectangles, not through a GL context that would
+  // redraw the whole window in software for every dot. Wayland has no plain framebuffer in
+  // SDL: there the window surface must come from a renderer, or nothing is ever shown.
+  if (driver == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_StartTextInput();
   counter_start_ = SDL_GetPerformanceCounter();
   counter_frequency_ = SDL_GetPerformanceFrequency();
