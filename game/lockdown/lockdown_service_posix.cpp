@@ -57,6 +57,7 @@ std::intptr_t PosixLockdown::InstallKeyboardHook() {
                          (shift & forms::kShiftCtrl) != 0);
   });
   app_.GrabKeyboard(true);
+  if (console_keys_ != nullptr) console_keys_->Disarm();
   return hook_;
 }
 
@@ -65,6 +66,7 @@ void PosixLockdown::RemoveKeyboardHook(std::intptr_t handle) {
   hook_ = 0;
   app_.SetKeyFilter({});
   app_.GrabKeyboard(false);
+  if (console_keys_ != nullptr) console_keys_->Restore();
 }
 
 std::optional<std::vector<std::string>> ListProcessNames(const std::string& proc_root) {

@@ -8,13 +8,17 @@
 #include <vector>
 
 #include "game/forms/application.h"
+#include "game/lockdown/console_keys_x11.h"
 #include "game/lockdown/lockdown_service.h"
 
 namespace lockdown {
 
 class PosixLockdown : public LockdownService {
  public:
-  explicit PosixLockdown(forms::Application& app) : app_(app) {}
+  // console_keys, when given, are taken out of the X display's keyboard map while the hook is
+  // installed (none on Wayland, whose compositor owns those keys, and none in tests).
+  explicit PosixLockdown(forms::Application& app, ConsoleKeysX11* console_keys = nullptr)
+      : app_(app), console_keys_(console_keys) {}
   ~PosixLockdown() override;
 
   bool UsesCompanion() override { return false; }
@@ -42,6 +46,7 @@ class PosixLockdown : public LockdownService {
   };
 
   forms::Application& app_;
+  ConsoleKeysX11* console_keys_;
   std::intptr_t hook_ = 0;
   NoAccessSettings no_access_;
 };

@@ -43,7 +43,10 @@ int main() {
   lockdown::Win32Lockdown lockdown;
 #else
   sound::SdlWaveOutput sound([](const std::string& path) { return forms::ResolvePath(path); });
-  lockdown::PosixLockdown lockdown(app);
+  // The keyboard map is the whole display's: whatever way the game ends, it is put back.
+  lockdown::ConsoleKeysX11 console_keys;
+  lockdown::PosixLockdown lockdown(app,
+                                   platform->VideoDriver() == "x11" ? &console_keys : nullptr);
 #endif
   shell::Game game(app, sound, lockdown);
   return app.Run(game.frmSplash);

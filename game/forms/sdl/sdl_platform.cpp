@@ -50,7 +50,7 @@ SdlPlatform::SdlPlatform()
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
   PassOverXErrors();
-  std::string driver;
+  std::string& driver = video_driver_;
   try {
     driver = StartVideo(
         VideoDriverCandidates(std::getenv("WAYLAND_DISPLAY"), std::getenv("SDL_VIDEODRIVER")));

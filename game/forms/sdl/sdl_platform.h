@@ -27,6 +27,9 @@ class SdlPlatform : public Platform {
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 
+  // The SDL video driver that runs: "x11", "wayland", or a test's choice.
+  const std::string& VideoDriver() const { return video_driver_; }
+
   PixelRect DisplayBounds() override;
   std::vector<PixelRect> Displays() override;
   int TwipsPerPixel() override;
@@ -63,6 +66,7 @@ class SdlPlatform : public Platform {
   std::unique_ptr<SdlCursorCache> cursors_;
   SdlEventTranslator translator_;
   std::deque<Event> pending_;
+  std::string video_driver_;
   bool keyboard_grab_ = false;
   bool trace_ = false;  // WOB_TRACE=1: windows, presents and key-downs on stderr
 };
