@@ -20,7 +20,10 @@ int ToPixels(float twips, int tpp) {
 }  // namespace
 
 Application::Application(Platform& platform, Version version)
-    : platform_(platform), version_(version), twips_per_pixel_(platform.TwipsPerPixel()) {}
+    : platform_(platform),
+      version_(version),
+      twips_per_pixel_(platform.TwipsPerPixel()),
+      covers_(platform) {}
 
 Application::~Application() = default;
 
@@ -119,8 +122,14 @@ void Application::OpenWindow(Form& form) {
   if (form.window == 0) throw UntrappedError("Cannot create the window of " + form.caption_);
   UpdateCursor(form);
   platform_.ShowWindow(form.window, true);
+  UpdateCovers();
   form.InvalidateAll();
   form.Form_Resize();
+}
+
+void Application::UpdateCovers() {
+  covers_.Update(std::any_of(loaded_.begin(), loaded_.end(),
+                             [](const Form* form) { return form->maximised_ && form->window != 0; }));
 }
 
 void Application::Unload(Form& form) {
@@ -137,6 +146,7 @@ void Application::Release(Form& form) {
   form.canvas_.reset();
   form.dirty_.clear();
   loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
+  UpdateCovers();
 }
 
 void Application::Forget(Form& form) {

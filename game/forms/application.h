@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/forms/form.h"
+#include "game/forms/monitor_covers.h"
 #include "game/forms/platform.h"
 #include "game/forms/random.h"
 
@@ -39,6 +40,8 @@ class Application {
   int TwipsPerPixel() { return twips_per_pixel_; }
   double NowMs() { return platform_.NowMs(); }  // the platform's monotonic clock
   std::vector<PixelRect> Displays() { return platform_.Displays(); }
+  // The windows that cover the other displays now (none with one display).
+  const std::vector<WindowId>& CoverWindows() const { return covers_.Windows(); }
 
   // The keyboard lockdown's hold on the runtime. A key filter sees every key down and up
   // before any form; a key it refuses reaches no form, and neither do the characters that
@@ -70,10 +73,12 @@ class Application {
 
   // Events (application_input.cpp).
   void Dispatch(const Event& event);
+  void OnCover(const Event& event);
   bool Refused(const Event& event);  // by the key filter
   Form* FormOf(WindowId window) const;
   Form* TopModal() const;
   bool TakesInput(const Form& form) const;
+  void UpdateCovers();  // the other displays are covered while a full-screen form is shown
   void MouseDown(Form& form, const Event& event);
   void MouseUp(Form& form, const Event& event);
   void MouseMove(Form& form, const Event& event);
@@ -93,6 +98,7 @@ class Application {
   KeyFilter key_filter_;
   std::vector<std::function<void()>> error_releases_;
   bool refused_key_down_ = false;  // the latest key down was refused: so are its characters
+  MonitorCovers covers_;
 };
 
 }  // namespace forms

@@ -52,6 +52,7 @@ bool Application::Refused(const Event& event) {
 }
 
 void Application::Dispatch(const Event& event) {
+  if (covers_.IsCover(event.window)) return OnCover(event);
   if (Refused(event)) return;
   Form* form = FormOf(event.window);
   Form* keys = TopModal() ? TopModal() : form;
@@ -79,6 +80,25 @@ void Application::Dispatch(const Event& event) {
     case Event::Kind::kResize:
       if (form) Resized(*form, event.x, event.y);
       break;
+  }
+}
+
+// A cover never keeps the focus: a click on it hands the focus straight back to the game's top
+// form, and a key that reached it anyway goes to that form.
+void Application::OnCover(const Event& event) {
+  Form* top = TopModal();
+  for (auto it = loaded_.rbegin(); top == nullptr && it != loaded_.rend(); ++it) {
+    if ((*it)->window != 0) top = *it;
+  }
+  if (top == nullptr || top->window == 0) return;
+  const bool key = event.kind == Event::Kind::kKeyDown || event.kind == Event::Kind::kKeyUp ||
+                   event.kind == Event::Kind::kChar;
+  if (key) {
+    Event retargeted = event;
+    retargeted.window = top->window;
+    Dispatch(retargeted);
+  } else if (event.kind == Event::Kind::kMouseDown) {
+    platform_.FocusWindow(top->window);
   }
 }
 

@@ -26,6 +26,10 @@ struct WindowSpec {
   int width = 0, height = 0;  // client size in pixels (ignored when maximised)
   bool maximised = false;     // cover the whole display
   bool centred = false;       // centre on the display
+  // A cover: a plain black borderless window over place (pixels of the whole desktop), on top,
+  // that never takes the keyboard focus. A click on it comes as a mouse down of its own.
+  bool cover = false;
+  PixelRect place;
 };
 
 class Platform {
@@ -47,6 +51,8 @@ class Platform {
                        const std::vector<PixelRect>& dirty) = 0;
   // cursor == nullptr restores the default arrow. Icons are used with their centre as hot spot.
   virtual void SetCursor(WindowId window, const Picture* cursor) = 0;
+  // Gives the window the keyboard focus and raises it.
+  virtual void FocusWindow(WindowId window) = 0;
   // While on, the program's windows, present and future, hold the whole keyboard.
   virtual void SetKeyboardGrab(bool grab) = 0;
 

@@ -274,3 +274,30 @@ TEST(MenuLoad, RandomCursorFromTheTenFiles) {
 
 }  // namespace
 }  // namespace shelltest
+
+namespace shelltest {
+namespace {
+
+// Two displays: the splash covers nothing, the menu and its screens cover the second one with
+// the same cover, and Ctrl+Alt+T takes it away with the menu.
+TEST(MenuCovers, TheSecondDisplayIsCoveredFromTheMenuToItsEnd) {
+  MenuRig rig;
+  rig.scenario.Platform().other_displays = {{1024, 0, 1920, 1080}};
+  rig.scenario.Start(rig.frmSplash);
+  EXPECT_TRUE(rig.scenario.App().CoverWindows().empty());
+  rig.scenario.Press(' ', ' ');
+  ASSERT_TRUE(rig.WOB.Loaded());
+  ASSERT_EQ(rig.scenario.App().CoverWindows().size(), 1u);
+  const forms::WindowId cover = rig.scenario.App().CoverWindows()[0];
+  EXPECT_EQ(rig.scenario.Platform().Window(cover)->spec.place.x, 1024);
+  rig.scenario.Click(rig.WOB.Get<forms::Image>("cmdLetters"));
+  ASSERT_EQ(rig.OpenScreen(), &rig.frmLetters);
+  EXPECT_EQ(rig.scenario.App().CoverWindows(), std::vector<forms::WindowId>{cover});
+  rig.CloseScreen();
+  rig.scenario.KeyDown(kKeyT, kCtrlAlt);
+  EXPECT_TRUE(rig.scenario.Finished());
+  EXPECT_FALSE(rig.scenario.Platform().Window(cover)->alive);
+}
+
+}  // namespace
+}  // namespace shelltest

@@ -17,7 +17,7 @@ const HeadlessPlatform::WindowRecord* HeadlessPlatform::Window(WindowId window) 
 
 WindowId HeadlessPlatform::ActiveWindow() const {
   for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
-    if (it->second.alive) return it->first;
+    if (it->second.alive && !it->second.spec.cover) return it->first;
   }
   return 0;
 }
@@ -43,7 +43,14 @@ void HeadlessPlatform::DestroyWindow(WindowId window) {
 
 void HeadlessPlatform::ShowWindow(WindowId window, bool visible) {
   auto it = windows_.find(window);
-  if (it != windows_.end()) it->second.visible = visible;
+  if (it == windows_.end()) return;
+  it->second.visible = visible;
+  if (visible && !it->second.spec.cover) focused = window;
+}
+
+void HeadlessPlatform::FocusWindow(WindowId window) {
+  auto it = windows_.find(window);
+  if (it != windows_.end() && it->second.alive && !it->second.spec.cover) focused = window;
 }
 
 void HeadlessPlatform::Present(WindowId window, const Canvas&,

@@ -45,7 +45,8 @@ class HeadlessPlatform : public Platform {
   double clock_start_seconds = 36000.0;  // seconds since midnight at virtual time 0
 
   const WindowRecord* Window(WindowId window) const;
-  WindowId ActiveWindow() const;  // the newest window still open: where keys go
+  WindowId ActiveWindow() const;  // the newest window still open, covers aside: where keys go
+  WindowId focused = 0;           // the window shown or focused last, covers never
 
   // The harness side: called from the test thread.
   void Push(const Event& event);  // queues input and returns when the program is idle
@@ -67,6 +68,7 @@ class HeadlessPlatform : public Platform {
   void ShowWindow(WindowId window, bool visible) override;
   void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
+  void FocusWindow(WindowId window) override;
   void SetKeyboardGrab(bool grab) override { keyboard_grabbed = grab; }
   bool WaitEvent(Event& event, double deadline_ms) override;
   double NowMs() override;

@@ -131,10 +131,17 @@ void SdlPlatform::DestroyWindow(WindowId window) {
 void SdlPlatform::ShowWindow(WindowId window, bool visible) {
   SdlWindow* native = Find(window);
   if (native == nullptr) return;
+  // A cover is never where the focus goes back to.
+  if (native->IsCover()) return native->Show(visible);
   std::erase(shown_order_, window);
   if (visible) shown_order_.push_back(window);
   native->Show(visible);
   if (!visible) FocusTopWindow();
+}
+
+void SdlPlatform::FocusWindow(WindowId window) {
+  SdlWindow* native = Find(window);
+  if (native != nullptr && !native->IsCover() && native->Visible()) native->Show(true);
 }
 
 void SdlPlatform::Present(WindowId window, const Canvas& canvas,
@@ -188,6 +195,9 @@ bool SdlPlatform::NextNativeEvent(SDL_Event& native, double deadline_ms) {
 void SdlPlatform::Observe(const SDL_Event& native) {
   if (native.type != SDL_WINDOWEVENT) return;
   const WindowId window = FromSdlId(native.window.windowID);
+  if (native.window.event == SDL_WINDOWEVENT_EXPOSED) {
+    if (SdlWindow* cover = Find(window); cover != nullptr && cover->IsCover()) cover->PaintBlack();
+  }
   if (native.window.event == SDL_WINDOWEVENT_ENTER) {
     auto found = window_cursors_.find(window);
     SDL_SetCursor(found != window_cursors_.end() ? found->second : SDL_GetDefaultCursor());

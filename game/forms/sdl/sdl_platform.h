@@ -39,6 +39,7 @@ class SdlPlatform : public Platform {
   void ShowWindow(WindowId window, bool visible) override;
   void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
+  void FocusWindow(WindowId window) override;
   void SetKeyboardGrab(bool grab) override;
 
   bool WaitEvent(Event& event, double deadline_ms) override;

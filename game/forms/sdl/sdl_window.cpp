@@ -13,16 +13,21 @@ namespace forms {
 PixelRect PlaceWindow(const WindowSpec& spec, const PixelRect& display) {
   // Without a window manager (Xvfb, a kiosk session) SDL's fullscreen-desktop flag can leave
   // a 1 x 1 window, so a maximised window is simply put at the display's bounds.
+  if (spec.cover) return spec.place;
   if (spec.maximised) return display;
   const int width = std::max(1, spec.width), height = std::max(1, spec.height);
   if (!spec.centred) return {display.x, display.y, width, height};
   return {display.x + (display.w - width) / 2, display.y + (display.h - height) / 2, width, height};
 }
 
-SdlWindow::SdlWindow(const WindowSpec& spec, const PixelRect& display) {
+SdlWindow::SdlWindow(const WindowSpec& spec, const PixelRect& display) : cover_(spec.cover) {
   const PixelRect place = PlaceWindow(spec, display);
+  // A cover is a tooltip to SDL: on X11 no window manager handles it, so it stays on top and
+  // never gets the focus.
+  const Uint32 cover_flags =
+      SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_TOOLTIP;
   window_ = SDL_CreateWindow(spec.caption.c_str(), place.x, place.y, place.w, place.h,
-                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | (cover_ ? cover_flags : 0));
 }
 
 SdlWindow::~SdlWindow() {
@@ -40,6 +45,7 @@ void SdlWindow::Show(bool visible) {
     return;
   }
   SDL_ShowWindow(window_);
+  if (cover_) return PaintBlack();
   SDL_RaiseWindow(window_);
   TakeFocus();
 }
@@ -47,11 +53,18 @@ void SdlWindow::Show(bool visible) {
 void SdlWindow::TakeFocus() {
   // Without a window manager nobody gives a new window the keyboard focus; X11 then sends
   // keys to whatever lies under the pointer. Ask for it explicitly.
-  if (visible_) SDL_SetWindowInputFocus(window_);
+  if (visible_ && !cover_) SDL_SetWindowInputFocus(window_);
 }
 
 void SdlWindow::SetKeyboardGrab(bool grab) {
-  SDL_SetWindowKeyboardGrab(window_, grab ? SDL_TRUE : SDL_FALSE);
+  if (!cover_) SDL_SetWindowKeyboardGrab(window_, grab ? SDL_TRUE : SDL_FALSE);
+}
+
+void SdlWindow::PaintBlack() {
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (surface == nullptr) return;
+  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+  SDL_UpdateWindowSurface(window_);
 }
 
 long SdlWindow::Present(const Canvas& canvas, const std::vector<PixelRect>& dirty) {

@@ -32,6 +32,8 @@ class SdlWindow {
   // those. Returns the number of pixels copied.
   long Present(const Canvas& canvas, const std::vector<PixelRect>& dirty);
   void Redraw();  // presents the window's surface again, as it is
+  bool IsCover() const { return cover_; }
+  void PaintBlack();  // a cover's whole face
 
  private:
   static void CopyArea(const Canvas& canvas, SDL_Surface& surface, const SDL_Rect& area);
@@ -40,6 +42,7 @@ class SdlWindow {
   SDL_Surface* surface_ = nullptr;              // the window's own; SDL frees it with the window
   int surface_width_ = 0, surface_height_ = 0;  // pixels
   bool visible_ = false;
+  bool cover_ = false;  // a plain black window over another display
 };
 
 // Where a window of this spec goes on a display with these bounds.

@@ -7,6 +7,7 @@
 
 #include "game/forms/win32/win32_api.h"
 #include "game/forms/win32/win32_text.h"
+#include "game/forms/win32/win32_cover.h"
 #include "game/forms/win32/win32_window.h"
 
 namespace forms {
@@ -66,6 +67,13 @@ int Win32Platform::TwipsPerPixel() {
 }
 
 WindowId Win32Platform::CreateWindow(const WindowSpec& spec) {
+  if (spec.cover) {
+    auto cover = std::make_unique<Win32Cover>(
+        next_window_, spec.place, [this](const Event& event) { events_.push_back(event); });
+    if (!cover->Valid()) return 0;
+    covers_[next_window_] = std::move(cover);
+    return next_window_++;
+  }
   const PixelRect display = DisplayBounds();
   PixelRect bounds = display;
   if (!spec.maximised) {
@@ -88,12 +96,18 @@ WindowId Win32Platform::CreateWindow(const WindowSpec& spec) {
 
 void Win32Platform::DestroyWindow(WindowId window) {
   windows_.erase(window);
+  covers_.erase(window);
   // Input that was meant for the window goes with it.
   std::erase_if(events_, [window](const Event& event) { return event.window == window; });
 }
 
 void Win32Platform::ShowWindow(WindowId window, bool visible) {
   if (Win32Window* found = Find(window)) found->Show(visible);
+  if (auto cover = covers_.find(window); cover != covers_.end()) cover->second->Show(visible);
+}
+
+void Win32Platform::FocusWindow(WindowId window) {
+  if (Win32Window* found = Find(window)) found->Show(true);
 }
 
 void Win32Platform::Present(WindowId window, const Canvas& canvas,

@@ -9,6 +9,7 @@
 
 namespace forms {
 
+class Win32Cover;
 class Win32Window;
 
 class Win32Platform : public Platform {
@@ -25,6 +26,7 @@ class Win32Platform : public Platform {
   void ShowWindow(WindowId window, bool visible) override;
   void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
+  void FocusWindow(WindowId window) override;
   // The focused window has the keyboard already; the lockdown's low-level hook keeps the
   // system's own key combinations from the desktop, so there is nothing more to grab.
   void SetKeyboardGrab(bool) override {}
@@ -42,6 +44,7 @@ class Win32Platform : public Platform {
   void WaitForInput(double deadline_ms);
 
   std::map<WindowId, std::unique_ptr<Win32Window>> windows_;
+  std::map<WindowId, std::unique_ptr<Win32Cover>> covers_;
   WindowId next_window_ = 1;
   std::deque<Event> events_;  // translated by the window procedures, oldest first
   double ms_per_count_ = 0;   // QueryPerformanceCounter's period in milliseconds
