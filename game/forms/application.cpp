@@ -128,8 +128,9 @@ void Application::OpenWindow(Form& form) {
 }
 
 void Application::UpdateCovers() {
-  covers_.Update(std::any_of(loaded_.begin(), loaded_.end(),
-                             [](const Form* form) { return form->maximised_ && form->window != 0; }));
+  covers_.Update(std::any_of(loaded_.begin(), loaded_.end(), [](const Form* form) {
+    return form->maximised_ && form->window != 0;
+  }));
 }
 
 void Application::Unload(Form& form) {

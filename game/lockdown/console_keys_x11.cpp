@@ -23,8 +23,7 @@ namespace {
 
 Display* OpenWithXkb() {
   int major = XkbMajorVersion, minor = XkbMinorVersion, reason = 0;
-  Display* display =
-      XkbOpenDisplay(nullptr, nullptr, nullptr, &major, &minor, &reason);
+  Display* display = XkbOpenDisplay(nullptr, nullptr, nullptr, &major, &minor, &reason);
   return reason == XkbOD_Success ? display : nullptr;
 }
 

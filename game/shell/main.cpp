@@ -45,8 +45,7 @@ int main() {
   sound::SdlWaveOutput sound([](const std::string& path) { return forms::ResolvePath(path); });
   // The keyboard map is the whole display's: whatever way the game ends, it is put back.
   lockdown::ConsoleKeysX11 console_keys;
-  lockdown::PosixLockdown lockdown(app,
-                                   platform->VideoDriver() == "x11" ? &console_keys : nullptr);
+  lockdown::PosixLockdown lockdown(app, platform->VideoDriver() == "x11" ? &console_keys : nullptr);
 #endif
   shell::Game game(app, sound, lockdown);
   return app.Run(game.frmSplash);

@@ -31,7 +31,7 @@ TEST(ConsoleKeys, OnlySwitchScreenAndTerminateAreConsoleActions) {
 
 TEST(ConsoleKeys, AMixedMapGetsExactlyItsConsoleActionsBack) {
   const std::vector<ActionBytes> original = {
-      Action(0x01),        Action(kXkbSwitchScreen, 1), Action(0x06),
+      Action(0x01),          Action(kXkbSwitchScreen, 1),  Action(0x06),
       Action(kXkbTerminate), Action(kXkbSwitchScreen, 12), Action(0x00)};
   std::vector<ActionBytes> actions = original;
   const auto originals = DisarmConsoleActions(actions);

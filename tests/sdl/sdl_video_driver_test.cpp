@@ -18,12 +18,12 @@ struct DriverCase {
 
 TEST(VideoDriverCandidates, WaylandSessionsTryWaylandThenX11) {
   const DriverCase cases[] = {
-      {nullptr, nullptr, {""}},                     // X11 session: SDL's own order
-      {"", nullptr, {""}},                          // an empty variable is no session
-      {"wayland-0", nullptr, {"wayland", "x11"}},   // Wayland session
-      {"wayland-1", "", {"wayland", "x11"}},        // an empty choice is no choice
-      {"wayland-0", "x11", {""}},                   // the user's choice stands
-      {nullptr, "offscreen", {""}},                 // the tests' choice stands
+      {nullptr, nullptr, {""}},                    // X11 session: SDL's own order
+      {"", nullptr, {""}},                         // an empty variable is no session
+      {"wayland-0", nullptr, {"wayland", "x11"}},  // Wayland session
+      {"wayland-1", "", {"wayland", "x11"}},       // an empty choice is no choice
+      {"wayland-0", "x11", {""}},                  // the user's choice stands
+      {nullptr, "offscreen", {""}},                // the tests' choice stands
   };
   for (const DriverCase& c : cases) {
     EXPECT_EQ(VideoDriverCandidates(c.wayland_display, c.sdl_videodriver), c.expected)

@@ -26,8 +26,9 @@ SdlWindow::SdlWindow(const WindowSpec& spec, const PixelRect& display) : cover_(
   // never gets the focus.
   const Uint32 cover_flags =
       SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_TOOLTIP;
-  window_ = SDL_CreateWindow(spec.caption.c_str(), place.x, place.y, place.w, place.h,
-                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | (cover_ ? cover_flags : 0));
+  window_ =
+      SDL_CreateWindow(spec.caption.c_str(), place.x, place.y, place.w, place.h,
+                       SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | (cover_ ? cover_flags : 0));
 }
 
 SdlWindow::~SdlWindow() {

@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "game/forms/win32/win32_api.h"
-#include "game/forms/win32/win32_text.h"
 #include "game/forms/win32/win32_cover.h"
+#include "game/forms/win32/win32_text.h"
 #include "game/forms/win32/win32_window.h"
 
 namespace forms {
