@@ -95,10 +95,26 @@ check_after() {
   }
 }
 
+# The reference picture of a screen: once it differs from the one before (a window shown is
+# not at once on the screen) and holds still between two looks.
+take_reference() {
+  local screen=$1 before=$2 last='' now tries=100
+  while ((tries-- > 0)); do
+    now=$(screen_sum "$screen")
+    if [ "$now" = "$last" ] && [ "$now" != "$before" ]; then
+      echo "$now" >"$out/$screen.md5"
+      keep_picture "$screen"
+      return 0
+    fi
+    last=$now
+    sleep 0.2
+  done
+  fail "the $screen never held still on the screen"
+}
+
 press_all() {
-  local screen=$1 key
-  screen_sum "$screen" >"$out/$screen.md5"
-  keep_picture "$screen"
+  local screen=$1 before=$2 key
+  take_reference "$screen" "$before"
   for key in "${escape_keys[@]}"; do
     # shellcheck disable=SC2086  # a sequence is several words
     xdotool key $key
@@ -114,9 +130,9 @@ xdotool key space
 lib_wait_for 30 full_windows_are 1 || fail "the main menu did not cover the screen"
 lib_wait_for 30 nth_full_window_presented 1 || fail "the main menu was never presented"
 lib_wait_for 20 focus_is_game || fail "the main menu did not get the focus from $wm"
-press_all menu
+press_all menu ""
 open_screen cmdLetters letters
-press_all letters
+press_all letters "$(cat "$out/menu.md5")"
 click_exit frmLetters
 end_game
 echo "PASS: $wm: every escape key held on the main menu and the letters screen"
