@@ -8,42 +8,9 @@
 #include <fstream>
 #include <memory>
 
-#include "game/activity/activity_screen.h"
+#include "bench/activity/activity_probe.h"
 #include "game/forms/headless/headless_platform.h"
 #include "game/sound/wave_output_headless.h"
-
-namespace activity {
-
-// The benchmark's window into the screen's form-level state.
-class ActivityScreenProbe {
- public:
-  explicit ActivityScreenProbe(ActivityScreen& screen) : s_(screen) {}
-  void Press() { ++s_.PressCount; }
-  void Pick(int group) { s_.PickerChoice = group; }
-  int Candidates() const { return s_.candidates_; }
-  // Makes every picture present young again, so none bursts while it is measured.
-  void KeepPictures() {
-    for (Slot& slot : s_.slots_) {
-      if (slot.BornTick != 0) slot.BornTick = s_.TickCount;
-    }
-  }
-  int SpawnedThisTick() const {
-    int spawned = 0;
-    for (int slot = 1; slot <= kSlotCount; ++slot)
-      spawned += s_.slots_[slot].BornTick == s_.TickCount;
-    return spawned;
-  }
-  int Present() const {
-    int present = 0;
-    for (int slot = 1; slot <= kSlotCount; ++slot) present += s_.slots_[slot].BornTick != 0;
-    return present;
-  }
-
- private:
-  ActivityScreen& s_;
-};
-
-}  // namespace activity
 
 namespace {
 

@@ -104,7 +104,6 @@ void Application::Load(Form& form) {
     form.width_px = ToPixels(form.client_width_twips_, twips_per_pixel_);
     form.height_px = ToPixels(form.client_height_twips_, twips_per_pixel_);
   }
-  form.canvas_ = std::make_unique<Canvas>(form.width_px, form.height_px);
   form.dirty_.clear();
   form.InvalidateAll();
   form.Form_Load();
@@ -136,7 +135,12 @@ void Application::UpdateCovers() {
 void Application::Unload(Form& form) {
   if (!form.loaded_) return;
   form.Form_Unload();
-  if (form.loaded_) Release(form);
+  if (!form.loaded_) return;
+  // The forms it hid are drawn again before its window goes, so the desktop never shows through.
+  form.leaving_ = true;
+  UpdateHiddenFrames();
+  Render();
+  Release(form);
 }
 
 void Application::Release(Form& form) {
@@ -144,8 +148,10 @@ void Application::Release(Form& form) {
   form.DestroyControls();
   if (form.window != 0) platform_.DestroyWindow(form.window);
   form.window = 0;
-  form.canvas_.reset();
   form.dirty_.clear();
+  form.drawn_into_ = nullptr;
+  form.frame_released_ = false;
+  form.leaving_ = false;
   loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
   UpdateCovers();
 }

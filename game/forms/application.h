@@ -63,6 +63,7 @@ class Application {
   void UpdateCursor(Form& form);  // after the mouse icon or pointer changed
   void Forget(Form& form);        // a loaded form is being destroyed
   const std::vector<Form*>& LoadedForms() const { return loaded_; }
+  const Canvas* FrameOf(const Form& form) const;  // null while the form has no frame
 
  private:
   void Load(Form& form);
@@ -88,6 +89,8 @@ class Application {
   double NextDeadline() const;
   void FireDueTimers();
   void Render();
+  bool HiddenUnderModal(const Form& form) const;
+  void UpdateHiddenFrames();  // frees the frames of hidden forms and brings back the others
 
   Platform& platform_;
   Version version_;

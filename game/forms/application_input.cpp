@@ -163,7 +163,6 @@ void Application::Resized(Form& form, int width, int height) {
   if (width == form.width_px && height == form.height_px) return;
   form.width_px = std::max(width, 0);
   form.height_px = std::max(height, 0);
-  form.canvas_->Resize(form.width_px, form.height_px);
   form.dirty_.clear();
   form.InvalidateAll();
   form.Form_Resize();

@@ -1,4 +1,7 @@
-// Drawing: each visible form repaints its changed areas in z-order and presents only those.
+// Drawing: each visible form repaints its changed areas in z-order and presents only those;
+// a form hidden under a full-screen modal form holds no frame.
+#include <algorithm>
+
 #include "game/forms/application.h"
 
 namespace forms {
@@ -21,13 +24,51 @@ void PaintChildren(const Container& container, Canvas& canvas, const PixelRect& 
 void Application::Render() {
   for (Form* form : loaded_) {
     if (form->window == 0 || !form->Visible() || form->dirty_.empty()) continue;
-    for (const PixelRect& area : form->dirty_) {
-      form->canvas_->Fill(area, area, ResolveColor(form->BackColor()));
-      PaintChildren(*form, *form->canvas_, area);
+    Canvas* frame = platform_.FrameBuffer(form->window, form->width_px, form->height_px);
+    if (frame == nullptr) continue;
+    if (frame->Pixels() != form->drawn_into_) {  // a new frame holds nothing yet
+      form->drawn_into_ = frame->Pixels();
+      form->dirty_.assign(1, frame->Bounds());
     }
-    platform_.Present(form->window, *form->canvas_, form->dirty_);
+    for (const PixelRect& area : form->dirty_) {
+      frame->Fill(area, area, ResolveColor(form->BackColor()));
+      PaintChildren(*form, *frame, area);
+    }
+    platform_.Present(form->window, form->dirty_);
     form->dirty_.clear();
   }
+  UpdateHiddenFrames();
+}
+
+// Hidden: a full-screen modal form loaded after it has been drawn over it.
+bool Application::HiddenUnderModal(const Form& form) const {
+  const auto order = [this](const Form* f) { return std::find(loaded_.begin(), loaded_.end(), f); };
+  for (const Form* modal : modal_stack_) {
+    if (modal == &form || modal->leaving_ || !modal->maximised_ || !modal->Visible()) continue;
+    if (modal->drawn_into_ != nullptr && order(modal) > order(&form)) return true;
+  }
+  return false;
+}
+
+void Application::UpdateHiddenFrames() {
+  for (Form* form : loaded_) {
+    if (form->window == 0) continue;
+    const bool hidden = HiddenUnderModal(*form);
+    if (hidden == form->frame_released_) continue;
+    if (hidden) {
+      platform_.ReleaseFrameBuffer(form->window);
+      for (const auto& control : form->controls_) control->ReleaseDrawingCaches();
+      form->dirty_.clear();
+      form->drawn_into_ = nullptr;
+    }
+    form->frame_released_ = hidden;
+    if (!hidden) form->InvalidateAll();
+  }
+}
+
+const Canvas* Application::FrameOf(const Form& form) const {
+  if (!form.loaded_ || form.window == 0 || form.frame_released_) return nullptr;
+  return platform_.FrameBuffer(form.window, form.width_px, form.height_px);
 }
 
 }  // namespace forms

@@ -16,11 +16,8 @@ bool Running(const Timer& timer) {
 double Application::NextDeadline() const {
   double deadline = std::numeric_limits<double>::infinity();
   for (const Form* form : loaded_) {
-    for (const auto& control : form->controls_) {
-      const auto* timer = dynamic_cast<const Timer*>(control.get());
-      if (timer && Running(*timer) && !timer->ticking) {
-        deadline = std::min(deadline, timer->next_due_ms);
-      }
+    for (const Timer* timer : form->Timers()) {
+      if (Running(*timer) && !timer->ticking) deadline = std::min(deadline, timer->next_due_ms);
     }
   }
   return deadline;
@@ -35,9 +32,8 @@ void Application::FireDueTimers() {
   std::vector<Due> due;
   const double now = platform_.NowMs();
   for (const Form* form : loaded_) {
-    for (const auto& control : form->controls_) {
-      auto* timer = dynamic_cast<Timer*>(control.get());
-      if (timer && Running(*timer) && timer->next_due_ms <= now) {
+    for (Timer* timer : form->Timers()) {
+      if (Running(*timer) && timer->next_due_ms <= now) {
         due.push_back({timer, timer->AliveToken(), timer->next_due_ms});
       }
     }

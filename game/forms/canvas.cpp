@@ -35,15 +35,14 @@ Color ResolveColor(Color color) {
   }
 }
 
-Canvas::Canvas(int width, int height) {
-  Resize(width, height);
-}
+Canvas::Canvas(int width, int height)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      own_(static_cast<std::size_t>(width_) * height_, 0),
+      data_(own_.data()) {}
 
-void Canvas::Resize(int width, int height) {
-  width_ = std::max(width, 0);
-  height_ = std::max(height, 0);
-  pixels_.assign(static_cast<std::size_t>(width_) * height_, 0);
-}
+Canvas::Canvas(std::uint32_t* pixels, int width, int height)
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), data_(pixels) {}
 
 void Canvas::Fill(const PixelRect& rect, const PixelRect& clip, Color color) {
   const PixelRect r = Intersect(Intersect(rect, clip), Bounds());

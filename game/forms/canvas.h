@@ -1,4 +1,4 @@
-// A window's software frame buffer: 32-bit 0x00RRGGBB pixels and the rectangles that changed.
+// A software frame buffer: 32-bit 0x00RRGGBB pixels, its own or a window's.
 #pragma once
 
 #include <cstdint>
@@ -28,17 +28,20 @@ inline std::uint32_t BlendPixel(std::uint32_t dst, std::uint32_t src, std::uint3
 
 class Canvas {
  public:
-  Canvas(int width, int height);
+  Canvas(int width, int height);  // its own pixels, black
+  // Draws into width x height pixels that someone else owns and keeps alive (a window's own
+  // frame buffer), rows one after the other.
+  Canvas(std::uint32_t* pixels, int width, int height);
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
   int Width() const { return width_; }
   int Height() const { return height_; }
   PixelRect Bounds() const { return {0, 0, width_, height_}; }
-  const std::uint32_t* Pixels() const { return pixels_.data(); }  // stride == Width()
-  std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-  const std::uint32_t* Row(int y) const {
-    return pixels_.data() + static_cast<std::size_t>(y) * width_;
-  }
-  Color At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-  void Resize(int width, int height);  // keeps nothing: the new pixels are black
+  const std::uint32_t* Pixels() const { return data_; }  // stride == Width()
+  std::uint32_t* Row(int y) { return data_ + static_cast<std::size_t>(y) * width_; }
+  const std::uint32_t* Row(int y) const { return data_ + static_cast<std::size_t>(y) * width_; }
+  Color At(int x, int y) const { return data_[static_cast<std::size_t>(y) * width_ + x]; }
 
   // Fills rect, clipped to the canvas and to clip.
   void Fill(const PixelRect& rect, const PixelRect& clip, Color color);
@@ -48,7 +51,8 @@ class Canvas {
 
  private:
   int width_, height_;
-  std::vector<std::uint32_t> pixels_;
+  std::vector<std::uint32_t> own_;  // empty for a view of someone else's pixels
+  std::uint32_t* data_;
 };
 
 }  // namespace forms

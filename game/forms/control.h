@@ -55,6 +55,8 @@ class Control {
   PixelRect BoundsOnForm() const;
   PixelRect BoundsPx() const { return {left_px_, top_px_, width_px_, height_px_}; }  // in parent
   virtual void Paint(Canvas& canvas, const PixelRect& clip) = 0;
+  // Lets go of what only speeds up drawing, while the form is hidden.
+  virtual void ReleaseDrawingCaches() {}
   virtual bool TakesMouse() const { return true; }
   // Expires when the control is destroyed: the runtime checks it after calling a handler,
   // which may have removed the control or unloaded its form.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,19 +23,21 @@ class Image : public Control {
   void SetBorderStyle(int style);      // 0 none, 1 fixed single
   void SetAppearance(int appearance);  // 0 flat, 1 3D
   void Paint(Canvas& canvas, const PixelRect& clip) override;
+  void ReleaseDrawingCaches() override { scaled_.reset(); }
 
  private:
-  const std::vector<std::uint32_t>& Scaled(int width, int height);
+  const std::uint32_t* Scaled(int width, int height);
   void DrawPixels(Canvas& canvas, const PixelRect& clip, const std::uint32_t* pixels, int x, int y,
                   int width, int height) const;
   PictureRef picture_;
   bool stretch_ = false;
   int border_style_ = 0;
   int appearance_ = 0;
-  // The picture scaled to the control's size, kept so that a redraw is a copy.
+  // The picture at the control's size, held so that a redraw is a copy; shared with the
+  // scaled-picture cache.
   PictureRef scaled_source_;
   int scaled_width_ = 0, scaled_height_ = 0;
-  std::vector<std::uint32_t> scaled_;
+  std::shared_ptr<const std::vector<std::uint32_t>> scaled_;
 };
 
 enum class Alignment { kLeft, kRight, kCentre };

@@ -74,12 +74,24 @@ Control* Form::Find(const std::string& name) const {
   return nullptr;
 }
 
+const std::vector<Timer*>& Form::Timers() const {
+  if (timers_stale_) {
+    timers_.clear();
+    for (const auto& control : controls_) {
+      if (auto* timer = dynamic_cast<Timer*>(control.get())) timers_.push_back(timer);
+    }
+    timers_stale_ = false;
+  }
+  return timers_;
+}
+
 Control& Form::Adopt(std::unique_ptr<Control> control) {
   if (Find(control->Name()) != nullptr) {
     throw RuntimeError(ErrorCode::kNameInUse, "Name already in use: " + control->Name());
   }
   control->Parent()->AddChild(control.get());
   controls_.push_back(std::move(control));
+  timers_stale_ = true;
   return *controls_.back();
 }
 
@@ -107,6 +119,7 @@ void Form::Remove(const std::string& name) {
   std::stable_partition(controls_.begin(), controls_.end(),
                         [&](const std::unique_ptr<Control>& c) { return !gone(c); });
   while (!controls_.empty() && gone(controls_.back())) controls_.pop_back();
+  timers_stale_ = true;
 }
 
 void Form::DestroyControls() {
@@ -114,11 +127,16 @@ void Form::DestroyControls() {
   mouse_buttons_ = 0;
   while (!controls_.empty()) controls_.pop_back();  // last added first: children before frames
   ClearChildren();
+  timers_stale_ = true;
+}
+
+const Canvas* Form::Drawing() const {
+  return app_.FrameOf(*this);
 }
 
 void Form::Invalidate(const PixelRect& rect) {
-  if (!canvas_) return;
-  PixelRect r = Intersect(rect, canvas_->Bounds());
+  if (!loaded_ || frame_released_) return;  // a released frame is drawn whole when it returns
+  PixelRect r = Intersect(rect, {0, 0, width_px, height_px});
   if (r.Empty()) return;
   // Overlapping areas merge, so the list stays short and no pixel is presented twice.
   for (auto it = dirty_.begin(); it != dirty_.end();) {

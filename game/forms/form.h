@@ -91,8 +91,15 @@ class Form : public Container {
   int mouse_pointer_ = kPointerDefault;
 
   // The runtime's own: drawing and input routing.
-  std::unique_ptr<Canvas> canvas_;
-  std::vector<PixelRect> dirty_;                    // areas to repaint and present, pixels
+  std::vector<PixelRect> dirty_;       // areas to repaint and present, pixels
+  const std::uint32_t* drawn_into_{};  // the frame last drawn into: another one starts blank
+  bool frame_released_ = false;        // hidden under a full-screen modal form, no frame held
+  bool leaving_ = false;               // being unloaded: it hides nothing any more
+  // Its timers, looked up again only after controls came or went: the loop checks them at
+  // every turn.
+  const std::vector<Timer*>& Timers() const;
+  mutable std::vector<Timer*> timers_;
+  mutable bool timers_stale_ = true;
   std::vector<std::unique_ptr<Control>> controls_;  // every control, any depth
   Control* mouse_capture_ = nullptr;
   int mouse_buttons_ = 0;  // buttons held since the capturing mouse down
@@ -101,8 +108,8 @@ class Form : public Container {
   // The window and its client size in pixels while loaded (window 0 before it opens).
   WindowId window = 0;
   int width_px = 0, height_px = 0;
-  // What the form shows, as last drawn; nullptr while unloaded. For tests and snapshots.
-  const Canvas* Drawing() const { return canvas_.get(); }
+  // What the form shows, as last drawn; nullptr while it has no frame. For tests and snapshots.
+  const Canvas* Drawing() const;
   const std::vector<std::unique_ptr<Control>>& AllControls() const { return controls_; }
   // Marks an area (pixels) for repainting at the next turn of the loop.
   void Invalidate(const PixelRect& rect);

@@ -2,11 +2,15 @@
 #include <algorithm>
 
 #include "game/forms/controls.h"
-#include "game/forms/picture_scaler.h"
+#include "game/forms/scaled_pictures.h"
 
 namespace forms {
 
 void Image::SetPicture(PictureRef picture) {
+  if (picture != picture_) {
+    scaled_.reset();
+    scaled_source_.reset();
+  }
   picture_ = std::move(picture);
   Invalidate();
 }
@@ -27,14 +31,17 @@ void Image::SetAppearance(int appearance) {
   Invalidate();
 }
 
-const std::vector<std::uint32_t>& Image::Scaled(int width, int height) {
-  if (scaled_source_ != picture_ || scaled_width_ != width || scaled_height_ != height) {
-    scaled_ = ScalePicture(*picture_, width, height);
+const std::uint32_t* Image::Scaled(int width, int height) {
+  // Scaling needs both sides to differ from the picture's for nothing.
+  if (width == picture_->Width() && height == picture_->Height()) return picture_->Pixels().data();
+  if (!scaled_ || scaled_source_ != picture_ || scaled_width_ != width ||
+      scaled_height_ != height) {
+    scaled_ = SharedScaledPictures().Get(picture_, width, height);
     scaled_source_ = picture_;
     scaled_width_ = width;
     scaled_height_ = height;
   }
-  return scaled_;
+  return scaled_->data();
 }
 
 void Image::DrawPixels(Canvas& canvas, const PixelRect& clip, const std::uint32_t* pixels, int x,
@@ -66,7 +73,12 @@ void Image::Paint(Canvas& canvas, const PixelRect& clip) {
   const PixelRect box = BoundsOnForm();
   if (picture_ && box.w > 0 && box.h > 0) {
     if (stretch_) {
-      DrawPixels(canvas, clip, Scaled(box.w, box.h).data(), box.x, box.y, box.w, box.h);
+      DrawPixels(canvas, clip, Scaled(box.w, box.h), box.x, box.y, box.w, box.h);
+      // A picture too big to share is not held either: the frame keeps it drawn, and it is
+      // scaled again only when its area must be drawn anew.
+      if (scaled_ && !SharedScaledPictures().Keeps(scaled_->size() * sizeof(std::uint32_t))) {
+        scaled_.reset();
+      }
     } else {
       DrawPixels(canvas, Intersect(clip, box), picture_->Pixels().data(), box.x, box.y,
                  picture_->Width(), picture_->Height());

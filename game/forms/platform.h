@@ -41,14 +41,20 @@ class Platform {
   virtual std::vector<PixelRect> Displays() = 0;  // every display, the primary one first
   virtual int TwipsPerPixel() = 0;                // 1440 / DPI: 15 at 96 DPI
 
-  // Windows. A window shows the canvas it is given; nothing is drawn by the platform itself.
+  // Windows. A window shows its frame buffer; nothing is drawn by the platform itself.
   // CreateWindow returns 0 when no window can be made; no other call reports a failure, since
   // the runtime could do nothing about it (a present or cursor that fails just shows less).
   virtual WindowId CreateWindow(const WindowSpec& spec) = 0;
   virtual void DestroyWindow(WindowId window) = 0;
   virtual void ShowWindow(WindowId window, bool visible) = 0;
-  virtual void Present(WindowId window, const Canvas& canvas,
-                       const std::vector<PixelRect>& dirty) = 0;
+  // The frame the runtime draws the window into, width x height pixels: the window's own pixels
+  // where the backend can, so each frame is held once. It keeps what was drawn while its size
+  // stays; a new size or a released frame starts black. Null for an unknown window.
+  virtual Canvas* FrameBuffer(WindowId window, int width, int height) = 0;
+  // Shows the changed areas of the window's frame.
+  virtual void Present(WindowId window, const std::vector<PixelRect>& dirty) = 0;
+  // Gives the frame's memory back while the window is hidden under another one.
+  virtual void ReleaseFrameBuffer(WindowId window) = 0;
   // cursor == nullptr restores the default arrow. Icons are used with their centre as hot spot.
   virtual void SetCursor(WindowId window, const Picture* cursor) = 0;
   // Gives the window the keyboard focus and raises it.

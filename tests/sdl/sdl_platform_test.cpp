@@ -121,16 +121,27 @@ TEST_F(SdlPlatformTest, TheKeyboardGrabHoldsLaterWindowsAndFiltersNoKey) {
   platform.SetKeyboardGrab(false);
 }
 
-TEST_F(SdlPlatformTest, WindowsPresentCanvasesAndOddRectangles) {
+TEST_F(SdlPlatformTest, FramesKeepTheirPixelsPresentOddRectanglesAndComeBackBlack) {
   const WindowId splash = ShownWindow({"splash", 320, 200, false, true});
-  Canvas canvas(320, 200);
-  for (int y = 0; y < 200; ++y) canvas.Row(y)[y] = Rgb(255, 0, 0);
-  platform.Present(splash, canvas, {{0, 0, 320, 200}});
-  platform.Present(splash, canvas, {{-50, -50, 100, 100}, {300, 190, 500, 500}, {10, 10, 0, 0}});
-  platform.Present(splash, canvas, {});
-  canvas.Resize(640, 400);
-  platform.Present(splash, canvas, {{0, 0, 1, 1}});
-  platform.Present(WindowId{12345}, canvas, {{0, 0, 1, 1}});
+  Canvas* frame = platform.FrameBuffer(splash, 320, 200);
+  ASSERT_NE(frame, nullptr);
+  ASSERT_EQ(frame->Bounds().w, 320);
+  for (int y = 0; y < 200; ++y) frame->Row(y)[y] = Rgb(255, 0, 0);
+  platform.Present(splash, {{0, 0, 320, 200}});
+  platform.Present(splash, {{-50, -50, 100, 100}, {300, 190, 500, 500}, {10, 10, 0, 0}});
+  platform.Present(splash, {});
+  frame = platform.FrameBuffer(splash, 320, 200);
+  EXPECT_EQ(frame->At(150, 150), Rgb(255, 0, 0)) << "a frame keeps what was drawn";
+
+  platform.ReleaseFrameBuffer(splash);
+  platform.Present(splash, {{0, 0, 1, 1}});  // nothing to show, nothing happens
+  Drain();
+  frame = platform.FrameBuffer(splash, 320, 200);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->Bounds().h, 200) << "a released frame comes back at its size";
+  platform.Present(splash, {{0, 0, 320, 200}});
+  EXPECT_EQ(platform.FrameBuffer(WindowId{12345}, 1, 1), nullptr);
+  platform.Present(WindowId{12345}, {{0, 0, 1, 1}});
   platform.ShowWindow(splash, false);
   platform.DestroyWindow(splash);
   platform.DestroyWindow(splash);

@@ -39,6 +39,7 @@ WindowId HeadlessPlatform::CreateWindow(const WindowSpec& spec) {
 void HeadlessPlatform::DestroyWindow(WindowId window) {
   auto it = windows_.find(window);
   if (it != windows_.end()) it->second.alive = false;
+  frames_.erase(window);
 }
 
 void HeadlessPlatform::ShowWindow(WindowId window, bool visible) {
@@ -53,8 +54,29 @@ void HeadlessPlatform::FocusWindow(WindowId window) {
   if (it != windows_.end() && it->second.alive && !it->second.spec.cover) focused = window;
 }
 
-void HeadlessPlatform::Present(WindowId window, const Canvas&,
-                               const std::vector<PixelRect>& dirty) {
+Canvas* HeadlessPlatform::FrameBuffer(WindowId window, int width, int height) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || !it->second.alive) return nullptr;
+  std::unique_ptr<Canvas>& frame = frames_[window];
+  if (!frame || frame->Width() != width || frame->Height() != height) {
+    frame = std::make_unique<Canvas>(width, height);
+  }
+  return frame.get();
+}
+
+void HeadlessPlatform::ReleaseFrameBuffer(WindowId window) {
+  frames_.erase(window);
+}
+
+long long HeadlessPlatform::FrameBytes() const {
+  long long bytes = 0;
+  for (const auto& [window, frame] : frames_) {
+    bytes += static_cast<long long>(frame->Width()) * frame->Height() * 4;
+  }
+  return bytes;
+}
+
+void HeadlessPlatform::Present(WindowId window, const std::vector<PixelRect>& dirty) {
   ++presents;
   for (const PixelRect& r : dirty) presented_pixels += static_cast<long long>(r.w) * r.h;
   last_present = dirty;

@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -66,7 +67,10 @@ class HeadlessPlatform : public Platform {
   WindowId CreateWindow(const WindowSpec& spec) override;
   void DestroyWindow(WindowId window) override;
   void ShowWindow(WindowId window, bool visible) override;
-  void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
+  Canvas* FrameBuffer(WindowId window, int width, int height) override;
+  void Present(WindowId window, const std::vector<PixelRect>& dirty) override;
+  void ReleaseFrameBuffer(WindowId window) override;
+  long long FrameBytes() const;  // the memory of every frame held now
   void SetCursor(WindowId window, const Picture* cursor) override;
   void FocusWindow(WindowId window) override;
   void SetKeyboardGrab(bool grab) override { keyboard_grabbed = grab; }
@@ -79,6 +83,7 @@ class HeadlessPlatform : public Platform {
  private:
   int width_, height_, twips_per_pixel_;
   std::map<WindowId, WindowRecord> windows_;
+  std::map<WindowId, std::unique_ptr<Canvas>> frames_;
   WindowId next_window_ = 1;
 
   std::mutex mutex_;

@@ -24,6 +24,9 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;      // 96 DPI: X servers often report a bogus DPI
 constexpr int kLongestWaitMs = 60'000;  // one wait's cap; a far deadline just loops
+// A busy handler turns the event loop thousands of times a second; the display is asked for
+// new input at most this often then, which nobody can tell from at once.
+constexpr double kPumpSpacingMs = 1.0;
 
 double EpochMs() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -144,12 +147,21 @@ void SdlPlatform::FocusWindow(WindowId window) {
   if (native != nullptr && !native->IsCover() && native->Visible()) native->Show(true);
 }
 
-void SdlPlatform::Present(WindowId window, const Canvas& canvas,
-                          const std::vector<PixelRect>& dirty) {
+Canvas* SdlPlatform::FrameBuffer(WindowId window, int width, int height) {
+  SdlWindow* native = Find(window);
+  return native != nullptr ? native->Frame(width, height) : nullptr;
+}
+
+void SdlPlatform::ReleaseFrameBuffer(WindowId window) {
+  // Only X11 gives a shrunk window's surface memory back at once and keeps the window's place.
+  if (SdlWindow* native = Find(window)) native->ReleaseFrame(video_driver_ == "x11");
+}
+
+void SdlPlatform::Present(WindowId window, const std::vector<PixelRect>& dirty) {
   SdlWindow* native = Find(window);
   if (native == nullptr || dirty.empty()) return;
   const double start = trace_ ? EpochMs() : 0;
-  const long pixels = native->Present(canvas, dirty);
+  const long pixels = native->Present(dirty);
   if (!trace_) return;
   const double end = EpochMs();
   char timing[64];
@@ -172,7 +184,7 @@ bool SdlPlatform::WaitEvent(Event& event, double deadline_ms) {
     SDL_Event native;
     if (!NextNativeEvent(native, deadline_ms)) return false;
     Observe(native);
-    translator_.Translate(native, pending_);
+    if (!ShrinkOfHiddenWindow(native)) translator_.Translate(native, pending_);
   }
   event = pending_.front();
   pending_.pop_front();
@@ -185,7 +197,13 @@ bool SdlPlatform::WaitEvent(Event& event, double deadline_ms) {
 bool SdlPlatform::NextNativeEvent(SDL_Event& native, double deadline_ms) {
   for (;;) {
     const double remaining = deadline_ms - NowMs();
-    if (!(remaining > 0)) return SDL_PollEvent(&native) == 1;
+    if (!(remaining > 0)) {
+      if (NowMs() - last_pump_ms_ >= kPumpSpacingMs) {
+        SDL_PumpEvents();
+        last_pump_ms_ = NowMs();
+      }
+      return SDL_PeepEvents(&native, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+    }
     const int timeout =
         remaining >= kLongestWaitMs ? kLongestWaitMs : static_cast<int>(std::ceil(remaining));
     if (SDL_WaitEventTimeout(&native, timeout) == 1) return true;
@@ -202,6 +220,15 @@ void SdlPlatform::Observe(const SDL_Event& native) {
     auto found = window_cursors_.find(window);
     SDL_SetCursor(found != window_cursors_.end() ? found->second : SDL_GetDefaultCursor());
   }
+}
+
+// A window shrunk while hidden keeps its form's size: the form hears nothing of it.
+bool SdlPlatform::ShrinkOfHiddenWindow(const SDL_Event& native) {
+  if (native.type != SDL_WINDOWEVENT || native.window.event != SDL_WINDOWEVENT_SIZE_CHANGED) {
+    return false;
+  }
+  const SdlWindow* window = Find(FromSdlId(native.window.windowID));
+  return window != nullptr && window->Shrunk();
 }
 
 double SdlPlatform::NowMs() {

@@ -37,7 +37,9 @@ class SdlPlatform : public Platform {
   WindowId CreateWindow(const WindowSpec& spec) override;
   void DestroyWindow(WindowId window) override;
   void ShowWindow(WindowId window, bool visible) override;
-  void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
+  Canvas* FrameBuffer(WindowId window, int width, int height) override;
+  void Present(WindowId window, const std::vector<PixelRect>& dirty) override;
+  void ReleaseFrameBuffer(WindowId window) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
   void FocusWindow(WindowId window) override;
   void SetKeyboardGrab(bool grab) override;
@@ -57,9 +59,11 @@ class SdlPlatform : public Platform {
   void GrabWindows(bool grab);
   bool NextNativeEvent(SDL_Event& native, double deadline_ms);
   void Observe(const SDL_Event& native);
+  bool ShrinkOfHiddenWindow(const SDL_Event& native);
   void Trace(const std::string& line);
 
   std::uint64_t counter_start_ = 0, counter_frequency_ = 1;
+  double last_pump_ms_ = -1e9;  // when the display was last asked for input
   std::map<WindowId, std::unique_ptr<SdlWindow>> windows_;
   std::map<WindowId, SDL_Cursor*> window_cursors_;
   std::vector<WindowId> shown_order_;  // visible windows, the top one last

@@ -68,38 +68,64 @@ void SdlWindow::PaintBlack() {
   SDL_UpdateWindowSurface(window_);
 }
 
-long SdlWindow::Present(const Canvas& canvas, const std::vector<PixelRect>& dirty) {
-  const int width = canvas.Width(), height = canvas.Height();
+Canvas* SdlWindow::Frame(int width, int height) {
+  if (shrunk_) {
+    SDL_SetWindowSize(window_, width, height);
+    shrunk_ = false;
+  }
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
-  if (width <= 0 || height <= 0 || surface == nullptr) return 0;
-  // A new or resized surface holds nothing yet: it takes the whole canvas once.
-  const bool whole =
-      surface != surface_ || surface->w != surface_width_ || surface->h != surface_height_;
+  if (surface == nullptr || width <= 0 || height <= 0) return nullptr;
+  const bool fits = surface->w == width && surface->h == height;
+  // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the canvas's own layout.
+  const bool direct =
+      fits && surface->format->format == SDL_PIXELFORMAT_RGB888 && surface->pitch == width * 4;
+  auto* pixels = static_cast<std::uint32_t*>(surface->pixels);
+  if (direct && (own_frame_ || !frame_ || frame_->Pixels() != pixels)) {
+    frame_ = std::make_unique<Canvas>(pixels, width, height);
+    own_frame_ = false;
+  } else if (!direct && (!own_frame_ || frame_->Width() != width || frame_->Height() != height)) {
+    frame_ = std::make_unique<Canvas>(width, height);
+    own_frame_ = true;
+  }
+  surface_is_new_ = surface != surface_;
   surface_ = surface;
-  surface_width_ = surface->w;
-  surface_height_ = surface->h;
-  const std::vector<PixelRect> rects =
-      whole ? std::vector<PixelRect>{{0, 0, width, height}} : dirty;
+  return frame_.get();
+}
+
+void SdlWindow::ReleaseFrame(bool shrink) {
+  frame_.reset();
+  own_frame_ = false;
+  if (!shrink || shrunk_) return;
+  // SDL frees a window surface only when it makes the next one, after a resize.
+  SDL_SetWindowSize(window_, 1, 1);
+  SDL_GetWindowSurface(window_);
+  surface_ = nullptr;
+  shrunk_ = true;
+}
+
+long SdlWindow::Present(const std::vector<PixelRect>& dirty) {
+  if (!frame_ || surface_ == nullptr) return 0;
+  const PixelRect shown = Intersect(frame_->Bounds(), {0, 0, surface_->w, surface_->h});
+  // A new surface holds nothing of a frame of its own yet: it takes the whole frame once.
+  const bool whole = own_frame_ && surface_is_new_;
+  surface_is_new_ = false;
   std::vector<SDL_Rect> areas;
-  long copied = 0;
-  for (const PixelRect& rect : rects) {
-    const int x0 = std::max(0, rect.x), y0 = std::max(0, rect.y);
-    const int x1 = std::min({width, surface->w, rect.x + rect.w});
-    const int y1 = std::min({height, surface->h, rect.y + rect.h});
-    if (x1 <= x0 || y1 <= y0) continue;
-    const SDL_Rect area{x0, y0, x1 - x0, y1 - y0};
-    CopyArea(canvas, *surface, area);
+  long pixels = 0;
+  for (const PixelRect& rect : whole ? std::vector<PixelRect>{shown} : dirty) {
+    const PixelRect r = Intersect(rect, shown);
+    if (r.Empty()) continue;
+    const SDL_Rect area{r.x, r.y, r.w, r.h};
+    if (own_frame_) CopyArea(*frame_, *surface_, area);
     areas.push_back(area);
-    copied += static_cast<long>(area.w) * area.h;
+    pixels += static_cast<long>(area.w) * area.h;
   }
   // Only the changed areas travel to the display, so a painted dot costs a dot.
   if (!areas.empty())
     SDL_UpdateWindowSurfaceRects(window_, areas.data(), static_cast<int>(areas.size()));
-  return copied;
+  return pixels;
 }
 
 void SdlWindow::CopyArea(const Canvas& canvas, SDL_Surface& surface, const SDL_Rect& area) {
-  // RGB888 is SDL's name for 32-bit 0x00RRGGBB, the canvas's own layout.
   const std::uint32_t* source =
       canvas.Pixels() + static_cast<std::size_t>(area.y) * canvas.Width() + area.x;
   auto* target = static_cast<std::uint8_t*>(surface.pixels) +
@@ -107,10 +133,6 @@ void SdlWindow::CopyArea(const Canvas& canvas, SDL_Surface& surface, const SDL_R
                  static_cast<std::size_t>(area.x) * surface.format->BytesPerPixel;
   SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_RGB888, source, canvas.Width() * 4,
                     surface.format->format, target, surface.pitch);
-}
-
-void SdlWindow::Redraw() {
-  if (surface_ != nullptr) SDL_UpdateWindowSurface(window_);
 }
 
 }  // namespace forms

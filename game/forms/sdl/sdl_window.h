@@ -1,7 +1,8 @@
-// One SDL window of the game: borderless, placed explicitly, showing a form's canvas.
+// One SDL window of the game: borderless, placed explicitly, showing a form's frame.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "game/forms/platform.h"
@@ -28,10 +29,15 @@ class SdlWindow {
   void Show(bool visible);
   void TakeFocus();
   void SetKeyboardGrab(bool grab);
-  // Copies the dirty rectangles of the canvas into the window's surface and presents just
-  // those. Returns the number of pixels copied.
-  long Present(const Canvas& canvas, const std::vector<PixelRect>& dirty);
-  void Redraw();  // presents the window's surface again, as it is
+  // The frame, width x height: the window surface's own pixels where they have the canvas's
+  // layout (X11), else a canvas of its own that is copied to the surface at each present.
+  Canvas* Frame(int width, int height);
+  // Frees the frame. With shrink, the window's surface goes too: the window becomes one pixel
+  // (it is hidden under another) until the next Frame gives it back its size.
+  void ReleaseFrame(bool shrink);
+  bool Shrunk() const { return shrunk_; }
+  // Presents just the dirty rectangles. Returns the number of pixels shown.
+  long Present(const std::vector<PixelRect>& dirty);
   bool IsCover() const { return cover_; }
   void PaintBlack();  // a cover's whole face
 
@@ -39,8 +45,11 @@ class SdlWindow {
   static void CopyArea(const Canvas& canvas, SDL_Surface& surface, const SDL_Rect& area);
 
   SDL_Window* window_ = nullptr;
-  SDL_Surface* surface_ = nullptr;              // the window's own; SDL frees it with the window
-  int surface_width_ = 0, surface_height_ = 0;  // pixels
+  SDL_Surface* surface_ = nullptr;  // the window's own; SDL frees it with the window
+  std::unique_ptr<Canvas> frame_;
+  bool own_frame_ = false;       // frame_ has pixels of its own, copied to the surface
+  bool surface_is_new_ = false;  // and the surface has none of them yet
+  bool shrunk_ = false;
   bool visible_ = false;
   bool cover_ = false;  // a plain black window over another display
 };

@@ -110,9 +110,17 @@ void Win32Platform::FocusWindow(WindowId window) {
   if (Win32Window* found = Find(window)) found->Show(true);
 }
 
-void Win32Platform::Present(WindowId window, const Canvas& canvas,
-                            const std::vector<PixelRect>& dirty) {
-  if (Win32Window* found = Find(window)) found->Present(canvas, dirty);
+Canvas* Win32Platform::FrameBuffer(WindowId window, int width, int height) {
+  Win32Window* found = Find(window);
+  return found != nullptr ? &found->Frame(width, height) : nullptr;
+}
+
+void Win32Platform::Present(WindowId window, const std::vector<PixelRect>& dirty) {
+  if (Win32Window* found = Find(window)) found->Present(dirty);
+}
+
+void Win32Platform::ReleaseFrameBuffer(WindowId window) {
+  if (Win32Window* found = Find(window)) found->ReleaseFrame();
 }
 
 void Win32Platform::SetCursor(WindowId window, const Picture* cursor) {
@@ -126,7 +134,13 @@ Win32Window* Win32Platform::Find(WindowId window) {
 
 bool Win32Platform::WaitEvent(Event& event, double deadline_ms) {
   for (;;) {
-    while (events_.empty() && PumpOne()) {
+    // A busy handler turns the event loop thousands of times a second; the message queue is
+    // looked at most once a millisecond then, which nobody can tell from at once.
+    const double now = NowMs();
+    if (events_.empty() && (now < deadline_ms || now - last_pump_ms_ >= kPumpSpacingMs)) {
+      last_pump_ms_ = now;
+      while (events_.empty() && PumpOne()) {
+      }
     }
     if (!events_.empty()) {
       event = events_.front();

@@ -24,7 +24,9 @@ class Win32Platform : public Platform {
   WindowId CreateWindow(const WindowSpec& spec) override;
   void DestroyWindow(WindowId window) override;
   void ShowWindow(WindowId window, bool visible) override;
-  void Present(WindowId window, const Canvas& canvas, const std::vector<PixelRect>& dirty) override;
+  Canvas* FrameBuffer(WindowId window, int width, int height) override;
+  void Present(WindowId window, const std::vector<PixelRect>& dirty) override;
+  void ReleaseFrameBuffer(WindowId window) override;
   void SetCursor(WindowId window, const Picture* cursor) override;
   void FocusWindow(WindowId window) override;
   // The focused window has the keyboard already; the lockdown's low-level hook keeps the
@@ -46,8 +48,10 @@ class Win32Platform : public Platform {
   std::map<WindowId, std::unique_ptr<Win32Window>> windows_;
   std::map<WindowId, std::unique_ptr<Win32Cover>> covers_;
   WindowId next_window_ = 1;
-  std::deque<Event> events_;  // translated by the window procedures, oldest first
-  double ms_per_count_ = 0;   // QueryPerformanceCounter's period in milliseconds
+  std::deque<Event> events_;    // translated by the window procedures, oldest first
+  double ms_per_count_ = 0;     // QueryPerformanceCounter's period in milliseconds
+  double last_pump_ms_ = -1e9;  // when the message queue was last looked at
+  static constexpr double kPumpSpacingMs = 1.0;
 };
 
 }  // namespace forms

@@ -62,21 +62,23 @@ void Win32Window::Show(bool visible) {
   SetFocus(hwnd_);
 }
 
-void Win32Window::Present(const Canvas& canvas, const std::vector<PixelRect>& dirty) {
-  if (canvas.Width() != store_width_ || canvas.Height() != store_height_) {
-    store_width_ = canvas.Width();
-    store_height_ = canvas.Height();
-    store_.assign(static_cast<std::size_t>(store_width_) * store_height_, 0);
-    CopyRect(canvas, {0, 0, store_width_, store_height_});
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    return;
+Canvas& Win32Window::Frame(int width, int height) {
+  if (!frame_ || frame_->Width() != width || frame_->Height() != height) {
+    frame_ = std::make_unique<Canvas>(width, height);
   }
+  return *frame_;
+}
+
+void Win32Window::ReleaseFrame() {
+  frame_.reset();
+}
+
+void Win32Window::Present(const std::vector<PixelRect>& dirty) {
+  if (!frame_) return;
   HDC dc = GetDC(hwnd_);
   for (const PixelRect& rect : dirty) {
-    const PixelRect clipped = Clip(rect, store_width_, store_height_);
-    if (clipped.Empty()) continue;
-    CopyRect(canvas, clipped);
-    Blit(dc, clipped);
+    const PixelRect clipped = Clip(rect, frame_->Width(), frame_->Height());
+    if (!clipped.Empty()) Blit(dc, clipped);
   }
   ReleaseDC(hwnd_, dc);
 }
@@ -158,7 +160,7 @@ void Win32Window::OnPaint() {
   const PixelRect area{paint.rcPaint.left, paint.rcPaint.top,
                        paint.rcPaint.right - paint.rcPaint.left,
                        paint.rcPaint.bottom - paint.rcPaint.top};
-  const PixelRect clipped = Clip(area, store_width_, store_height_);
+  const PixelRect clipped = frame_ ? Clip(area, frame_->Width(), frame_->Height()) : PixelRect{};
   if (clipped.Empty()) {
     PatBlt(dc, area.x, area.y, area.w, area.h, BLACKNESS);  // nothing presented yet
   } else {
@@ -186,26 +188,17 @@ void Win32Window::OnSize(LPARAM lparam) {
   sink_(event);
 }
 
-void Win32Window::CopyRect(const Canvas& canvas, const PixelRect& rect) {
-  for (int y = rect.y; y < rect.y + rect.h; ++y) {
-    const std::uint32_t* from =
-        canvas.Pixels() + static_cast<std::size_t>(y) * canvas.Width() + rect.x;
-    std::copy(from, from + rect.w,
-              store_.data() + static_cast<std::size_t>(y) * store_width_ + rect.x);
-  }
-}
-
 // The rectangle's rows form a small top-down DIB of their own, which keeps SetDIBitsToDevice's
 // scan-line arguments simple: start at scan 0, rect.h lines, source x = rect.x.
 void Win32Window::Blit(HDC dc, const PixelRect& rect) const {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = store_width_;
+  info.bmiHeader.biWidth = frame_->Width();
   info.bmiHeader.biHeight = -rect.h;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  const std::uint32_t* rows = store_.data() + static_cast<std::size_t>(rect.y) * store_width_;
+  const std::uint32_t* rows = frame_->Row(rect.y);
   SetDIBitsToDevice(dc, rect.x, rect.y, static_cast<DWORD>(rect.w), static_cast<DWORD>(rect.h),
                     rect.x, 0, 0, static_cast<UINT>(rect.h), rows, &info, DIB_RGB_COLORS);
 }

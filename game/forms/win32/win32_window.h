@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "game/forms/canvas.h"
@@ -25,8 +26,11 @@ class Win32Window {
   bool Valid() const { return hwnd_ != nullptr; }
   HWND Handle() const { return hwnd_; }
   void Show(bool visible);
-  // Copies the dirty rectangles into the backing store and draws them at once.
-  void Present(const Canvas& canvas, const std::vector<PixelRect>& dirty);
+  // The window's one frame buffer, drawn by the runtime and shown from directly; a new size
+  // starts black.
+  Canvas& Frame(int width, int height);
+  void ReleaseFrame();
+  void Present(const std::vector<PixelRect>& dirty);  // draws the dirty rectangles at once
   void SetCursorPicture(const Picture* picture);
 
  private:
@@ -36,7 +40,6 @@ class Win32Window {
   void OnPaint();
   bool OnSetCursor(LPARAM lparam);
   void OnSize(LPARAM lparam);
-  void CopyRect(const Canvas& canvas, const PixelRect& rect);
   void Blit(HDC dc, const PixelRect& rect) const;
 
   WindowId id_;
@@ -45,8 +48,7 @@ class Win32Window {
   HCURSOR cursor_ = nullptr;                  // nullptr: the arrow
   const Picture* cursor_picture_ = nullptr;   // the picture cursor_ was made from
   int client_width_ = 0, client_height_ = 0;  // pixels
-  int store_width_ = 0, store_height_ = 0;    // pixels of the backing store
-  std::vector<std::uint32_t> store_;          // 0x00RRGGBB, top-down rows
+  std::unique_ptr<Canvas> frame_;             // 0x00RRGGBB, top-down rows; null when released
 };
 
 }  // namespace forms
