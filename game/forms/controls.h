@@ -12,6 +12,8 @@
 
 namespace forms {
 
+class DrawingSurface;
+
 // An image control: shows a picture, stretched to its size when Stretch is on.
 class Image : public Control {
  public:
@@ -121,7 +123,7 @@ class PictureBox : public Control {
   void EnsureSurface();
   Color back_color_ = 0xFFFFFF;
   int draw_width_ = 1;
-  std::unique_ptr<Canvas> surface_;
+  std::unique_ptr<DrawingSurface> surface_;
 };
 
 // A timer: ticks every Interval milliseconds while enabled and its form is loaded. A tick never

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/forms/controls.h"
+#include "game/forms/drawing_surface.h"
 #include "game/forms/form.h"
 
 namespace forms {
@@ -15,12 +16,8 @@ PictureBox::~PictureBox() = default;
 void PictureBox::EnsureSurface() {
   const PixelRect box = BoundsPx();
   if (surface_ && surface_->Width() == box.w && surface_->Height() == box.h) return;
-  auto fresh = std::make_unique<Canvas>(box.w, box.h);
-  fresh->Fill(fresh->Bounds(), fresh->Bounds(), ResolveColor(back_color_));
-  if (surface_) {  // a resize keeps the drawing's top-left part
-    const int w = std::min(box.w, surface_->Width()), h = std::min(box.h, surface_->Height());
-    fresh->Copy(surface_->Pixels(), surface_->Width(), 0, 0, w, h, {0, 0, w, h});
-  }
+  auto fresh = std::make_unique<DrawingSurface>(box.w, box.h, ResolveColor(back_color_));
+  if (surface_) fresh->CopyFrom(*surface_);  // a resize keeps the drawing's top-left part
   surface_ = std::move(fresh);
 }
 
@@ -43,13 +40,17 @@ void PictureBox::PSet(float x, float y, Color color) {
   const PixelRect dot = Intersect({left, top, d, d}, surface_->Bounds());
   if (dot.Empty()) return;
   const double radius = d / 2.0;
+  // Each row of the disc is one span: the columns whose centres lie within the radius.
+  const auto inside = [&](int col, double dy) {
+    const double dx = col - left + 0.5 - radius;
+    return dx * dx + dy * dy <= radius * radius;
+  };
   for (int row = dot.y; row < dot.y + dot.h; ++row) {
-    std::uint32_t* out = surface_->Row(row);
     const double dy = row - top + 0.5 - radius;
-    for (int col = dot.x; col < dot.x + dot.w; ++col) {
-      const double dx = col - left + 0.5 - radius;
-      if (dx * dx + dy * dy <= radius * radius) out[col] = color & 0xFFFFFF;
-    }
+    int first = dot.x, last = dot.x + dot.w;
+    while (first < last && !inside(first, dy)) ++first;
+    while (last > first && !inside(last - 1, dy)) --last;
+    if (first < last) surface_->FillSpan(row, first, last, color);
   }
   if (!Visible()) return;
   const PixelRect box = BoundsOnForm();
@@ -64,7 +65,7 @@ Color PictureBox::PixelAt(int x, int y) const {
 void PictureBox::Paint(Canvas& canvas, const PixelRect& clip) {
   EnsureSurface();
   const PixelRect box = BoundsOnForm();
-  canvas.Copy(surface_->Pixels(), surface_->Width(), box.x, box.y, box.w, box.h, clip);
+  surface_->CopyTo(canvas, box.x, box.y, clip);
 }
 
 }  // namespace forms

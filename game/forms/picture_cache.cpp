@@ -4,7 +4,7 @@
 namespace forms {
 namespace {
 
-constexpr std::size_t kLoadedPicturesLimit = 64u * 1024 * 1024;
+constexpr std::size_t kLoadedPicturesLimit = 12u * 1024 * 1024;
 
 std::uint64_t Fnv1a(const std::vector<unsigned char>& bytes) {
   std::uint64_t hash = 0xCBF29CE484222325ull;

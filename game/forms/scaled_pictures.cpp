@@ -6,7 +6,7 @@
 namespace forms {
 namespace {
 
-constexpr std::size_t kSharedLimit = 16u * 1024 * 1024;
+constexpr std::size_t kSharedLimit = 8u * 1024 * 1024;
 
 std::size_t SizeOf(const ScaledPixels& pixels) {
   return pixels->size() * sizeof(std::uint32_t);

@@ -45,7 +45,7 @@ class ScaledPictures {
   std::size_t bytes_ = 0;
 };
 
-// The cache behind stretched image controls: 16 MB, some fifty everyday pictures at 4K.
+// The cache behind stretched image controls: 8 MB, a screenful of pictures at 4K.
 ScaledPictures& SharedScaledPictures();
 
 }  // namespace forms

@@ -42,7 +42,7 @@ std::ostream& operator<<(std::ostream& out, const Footprint& f) {
 void ExpectCacheWithinTheScreensFiles(std::size_t cached_before) {
   const std::size_t files = TableFiles(activity::kLetters).size() + 3 + 10;  // fireworks, cursors
   EXPECT_LE(forms::LoadedPictures().Count(), cached_before + files);
-  EXPECT_LE(forms::LoadedPictures().Bytes(), 64u * 1024 * 1024);
+  EXPECT_LE(forms::LoadedPictures().Bytes(), 12u * 1024 * 1024);
 }
 
 // One minute of a child on the keyboard: several keys between every two ticks, and a picker

@@ -1,6 +1,11 @@
 // Forms' lives: load, modal shows, unload keeping state, controls added and removed at run time.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
+#include "game/forms/canvas.h"
+#include "game/forms/headless/headless_platform.h"
 #include "tests/forms/script_form.h"
 #include "tests/support/scenario.h"
 
@@ -54,6 +59,38 @@ TEST(Lifecycle, ModalScreenStarvesTheFormBelowUntilItUnloads) {
   s.Press('B', 'b');
   EXPECT_EQ(forms.menu.log, "KP");
   EXPECT_FALSE(s.Finished());
+}
+
+TEST(Lifecycle, AFormUnderAFullScreenModalHoldsNoFrameAndComesBackAsItWas) {
+  wobtest::Scenario s(320, 240);
+  MenuAndScreen forms(s);
+  forms.menu.load = [](ScriptForm& f) {
+    std::vector<std::uint32_t> stripes(16 * 16);
+    for (std::size_t i = 0; i < stripes.size(); ++i) stripes[i] = i % 3 ? 0xFF20A040 : ~0u;
+    auto& open = f.Get<forms::Image>("cmdOpen");
+    open.SetStretch(true);
+    open.SetPicture(std::make_shared<const forms::Picture>(16, 16, stripes));
+  };
+  s.Start(forms.menu);
+  auto& open = forms.menu.Get<forms::Image>("cmdOpen");
+  const forms::Canvas& before = *forms.menu.Drawing();
+  const std::vector<std::uint32_t> menu(before.Pixels(), before.Pixels() + 320 * 240);
+  const long long one_frame = 320 * 240 * 4;
+  EXPECT_EQ(s.Platform().FrameBytes(), one_frame);
+
+  s.Click(open);
+  ASSERT_TRUE(forms.screen.Loaded());
+  EXPECT_EQ(forms.menu.Drawing(), nullptr) << "the hidden menu gave its frame back";
+  EXPECT_EQ(s.Platform().FrameBytes(), one_frame);
+
+  const int presents = s.Platform().Window(forms.menu.window)->presents;
+  s.Click(forms.screen.Get<forms::CommandButton>("cmdExit"));
+  EXPECT_GT(s.Platform().Window(forms.menu.window)->presents, presents);
+  ASSERT_NE(forms.menu.Drawing(), nullptr);
+  const std::vector<std::uint32_t> after(forms.menu.Drawing()->Pixels(),
+                                         forms.menu.Drawing()->Pixels() + 320 * 240);
+  EXPECT_EQ(after, menu) << "drawn again, pixel for pixel";
+  EXPECT_EQ(s.Platform().FrameBytes(), one_frame);
 }
 
 TEST(Lifecycle, UnloadKeepsTheFormObjectAndAReloadDesignsAndLoadsAgain) {

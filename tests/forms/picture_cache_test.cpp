@@ -1,11 +1,15 @@
-// The decoded-picture cache: bounded in bytes, content-checked, huge pictures never pinned.
+// The picture caches, decoded and scaled: bounded in bytes, content-checked, huge pictures
+// never pinned; and the picture box's palette drawing.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "game/forms/canvas.h"
+#include "game/forms/drawing_surface.h"
 #include "game/forms/picture_cache.h"
+#include "game/forms/scaled_pictures.h"
 
 namespace {
 
@@ -69,3 +73,43 @@ TEST(PictureCache, AHugePictureIsNotKeptAndPushesNothingOut) {
 }
 
 }  // namespace
+
+TEST(ScaledPictures, SharedPerPictureAndSizeBoundedAndNeverKeptForAGonePicture) {
+  const std::size_t limit = 64 * 64 * 4 * 8;  // eight 64 x 64 results
+  forms::ScaledPictures cache(limit);
+  const PictureRef a = Blank(32, 32), b = Blank(32, 32);
+  const forms::ScaledPixels first = cache.Get(a, 64, 64);
+  ASSERT_EQ(first->size(), 64u * 64);
+  EXPECT_EQ(cache.Get(a, 64, 64), first) << "the same picture at the same size is scaled once";
+  EXPECT_NE(cache.Get(b, 64, 64), first) << "another picture of the same size is its own";
+  EXPECT_NE(cache.Get(a, 64, 63), first);
+  EXPECT_EQ(cache.Count(), 3u);
+
+  for (int i = 0; i < 100; ++i) {
+    cache.Get(Blank(16, 16), 64, 64);  // each picture is gone once it is scaled
+    ASSERT_LE(cache.Bytes(), limit) << i;
+  }
+  EXPECT_LE(cache.Count(), 4u) << "results of pictures that are gone are let go first";
+  EXPECT_EQ(cache.Get(a, 64, 64)->size(), 64u * 64);
+
+  const std::size_t before = cache.Bytes();
+  cache.Get(a, 256, 256);  // a quarter of the limit and more: scaled, not kept
+  EXPECT_EQ(cache.Bytes(), before);
+}
+
+TEST(DrawingSurface, KeepsEveryColourThroughThePaletteAndPastIt) {
+  forms::DrawingSurface surface(300, 2, 0xFFFFFF);
+  for (int x = 0; x < 300; ++x) surface.FillSpan(0, x, x + 1, static_cast<forms::Color>(x) * 7);
+  surface.FillSpan(1, 10, 20, 0x123456);
+  for (int x = 0; x < 300; ++x) ASSERT_EQ(surface.At(x, 0), static_cast<forms::Color>(x) * 7) << x;
+  EXPECT_EQ(surface.At(9, 1), 0xFFFFFFu);
+  EXPECT_EQ(surface.At(15, 1), 0x123456u);
+
+  forms::DrawingSurface smaller(100, 5, 0x000000);
+  smaller.CopyFrom(surface);
+  forms::Canvas canvas(100, 5);
+  smaller.CopyTo(canvas, 0, 0, canvas.Bounds());
+  EXPECT_EQ(canvas.At(99, 0), 99u * 7);
+  EXPECT_EQ(canvas.At(15, 1), 0x123456u);
+  EXPECT_EQ(canvas.At(50, 4), 0x000000u) << "rows the old drawing lacked keep the background";
+}

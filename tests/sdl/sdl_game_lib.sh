@@ -35,8 +35,11 @@ start_wob() {
 }
 
 game_windows() { lib_windows_of "$wob_pid"; }
+# The full-screen forms open: a window covering the screen, and any below it, which gives its
+# memory back by shrinking to one pixel at the same corner while it is hidden.
 full_windows() {
-  game_windows | awk -v sw=$screen_w -v sh=$screen_h '$2==0 && $3==0 && $4==sw && $5==sh' | wc -l
+  game_windows | awk -v sw=$screen_w -v sh=$screen_h \
+    '$2==0 && $3==0 && (($4==sw && $5==sh) || ($4==1 && $5==1))' | wc -l
 }
 full_windows_are() { [ "$(full_windows)" -eq "$1" ]; }
 has_small_window() { game_windows | awk -v sw=$screen_w '$4 < sw' | grep -q .; }
