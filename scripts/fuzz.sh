@@ -2,7 +2,7 @@
 # Fuzzes the picture decoders longer than the test suite does, one target after the other.
 #   bash scripts/fuzz.sh [SECONDS]    (default 600 per target)
 # Builds the fuzz preset (clang and libFuzzer, ASan and UBSan). A crash stops the run; its input
-# is left in build/fuzz/work/TARGET/ as crash-*: minimise it with the target's -minimize_crash=1,
+# is left in build/fuzz/runs/TARGET/ as crash-*: minimise it with the target's -minimize_crash=1,
 # fix the reader and add it to tests/fuzz/corpus/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,5 +13,5 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 for target in fuzz_ico fuzz_picture; do
   echo "== $target for $seconds s"
-  bash tests/fuzz/run_fuzzer.sh "build/fuzz/bin/$target" "$seconds" build/fuzz/app build/fuzz/work
+  bash tests/fuzz/run_fuzzer.sh "build/fuzz/bin/$target" "$seconds" build/fuzz/app build/fuzz/runs
 done
