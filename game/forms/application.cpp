@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/forms/picture_cache.h"
+#include "game/forms/scaled_pictures.h"
 #include "game/forms/untrapped_error.h"
 
 namespace forms {
@@ -146,6 +148,10 @@ void Application::Unload(Form& form) {
 void Application::Release(Form& form) {
   form.loaded_ = false;
   form.DestroyControls();
+  // The next screen shows other pictures: the caches start afresh rather than hold the memory
+  // of this one's.
+  LoadedPictures().Clear();
+  SharedScaledPictures().Clear();
   if (form.window != 0) platform_.DestroyWindow(form.window);
   form.window = 0;
   form.dirty_.clear();

@@ -58,6 +58,11 @@ std::size_t PictureCache::Bytes() const {
   return bytes_;
 }
 
+void PictureCache::Clear() {
+  std::lock_guard lock(mutex_);
+  EvictTo(0);
+}
+
 std::size_t PictureCache::Count() const {
   std::lock_guard lock(mutex_);
   return order_.size();

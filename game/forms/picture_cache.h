@@ -25,6 +25,7 @@ class PictureCache {
 
   std::size_t Bytes() const;  // pixel bytes held now
   std::size_t Count() const;
+  void Clear();
 
  private:
   struct Entry {

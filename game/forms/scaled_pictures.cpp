@@ -49,6 +49,12 @@ std::size_t ScaledPictures::Bytes() const {
   return bytes_;
 }
 
+void ScaledPictures::Clear() {
+  std::lock_guard lock(mutex_);
+  order_.clear();
+  bytes_ = 0;
+}
+
 std::size_t ScaledPictures::Count() const {
   std::lock_guard lock(mutex_);
   return order_.size();

@@ -28,6 +28,7 @@ class ScaledPictures {
 
   std::size_t Bytes() const;  // pixel bytes held now
   std::size_t Count() const;
+  void Clear();
 
  private:
   struct Entry {
