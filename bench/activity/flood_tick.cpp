@@ -12,22 +12,15 @@
 #include <vector>
 
 #include "bench/activity/activity_probe.h"
+#include "game/forms/native_platform.h"
 #include "game/sound/wave_output_headless.h"
-
-#ifdef _WIN32
-#include "game/forms/win32/win32_platform.h"
-using NativePlatform = forms::Win32Platform;
-#else
-#include "game/forms/sdl/sdl_platform.h"
-using NativePlatform = forms::SdlPlatform;
-#endif
 
 namespace {
 
 // The real backend, with the game's pictures from the app folder next to this program's folder.
-class BenchPlatform : public NativePlatform {
+class BenchPlatform : public forms::NativePlatform {
  public:
-  std::string AppFolder() override { return NativePlatform::AppFolder() + "/../app"; }
+  std::string AppFolder() override { return forms::NativePlatform::AppFolder() + "/../app"; }
 };
 
 double TickMs(activity::ActivityScreen& screen) {

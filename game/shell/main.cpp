@@ -4,21 +4,20 @@
 #include <stdexcept>
 
 #include "game/forms/application.h"
+#include "game/forms/native_platform.h"
 #include "game/forms/resolve_path.h"
 #include "game/shell/game.h"
 #include "game/shell/game_version.h"
 
 #ifdef _WIN32
-#include "game/forms/win32/win32_platform.h"
 #include "game/lockdown/lockdown_service_win32.h"
 #include "game/sound/wave_output_win32.h"
-using NativePlatform = forms::Win32Platform;
 #else
-#include "game/forms/sdl/sdl_platform.h"
 #include "game/lockdown/lockdown_service_posix.h"
 #include "game/sound/wave_output_sdl.h"
-using NativePlatform = forms::SdlPlatform;
 #endif
+
+using forms::NativePlatform;
 
 namespace {
 

@@ -1,6 +1,8 @@
 // A plain black top-most window over another display that never takes the focus.
 #include "game/forms/win32/win32_cover.h"
 
+#include "game/forms/win32/win32_window_class.h"
+
 namespace forms {
 namespace {
 
@@ -8,13 +10,8 @@ constexpr char kClassName[] = "WobbletonCover";
 
 ATOM RegisterCoverClass(WNDPROC procedure) {
   static const ATOM atom = [procedure] {
-    WNDCLASSEXA window_class = {};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    WNDCLASSEXA window_class = GameWindowClass(kClassName, procedure);
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    window_class.lpszClassName = kClassName;
     return RegisterClassExA(&window_class);
   }();
   return atom;

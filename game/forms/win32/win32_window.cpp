@@ -5,6 +5,7 @@
 
 #include "game/forms/win32/win32_cursor.h"
 #include "game/forms/win32/win32_input.h"
+#include "game/forms/win32/win32_window_class.h"
 
 namespace forms {
 namespace {
@@ -13,12 +14,7 @@ constexpr char kClassName[] = "WobbletonForm";
 
 ATOM RegisterFormClass(WNDPROC procedure) {
   static const ATOM atom = [procedure] {
-    WNDCLASSEXA window_class = {};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    window_class.lpszClassName = kClassName;
+    WNDCLASSEXA window_class = GameWindowClass(kClassName, procedure);
     // The game's icon, from the executable's resources when it has one.
     window_class.hIcon = LoadIconA(window_class.hInstance, MAKEINTRESOURCEA(1));
     return RegisterClassExA(&window_class);
