@@ -6,7 +6,7 @@
 #   setup.sh all      all of that, and Wine and the X tools the tests use
 set -euo pipefail
 
-game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libx11-dev libstb-dev fonts-liberation2
+game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libx11-dev libstb-dev fonts-liberation2 espeak-ng sox
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev)
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix)
 package_packages=(nsis dpkg-dev lintian appstream desktop-file-utils)
