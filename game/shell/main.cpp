@@ -14,6 +14,7 @@
 #include "game/lockdown/keyboard_lock_win32.h"
 #include "game/sound/wave_output_win32.h"
 #else
+#include "game/lockdown/console_keys_watcher.h"
 #include "game/lockdown/keyboard_lock_linux.h"
 #include "game/sound/wave_output_sdl.h"
 #endif
@@ -34,7 +35,14 @@ std::unique_ptr<NativePlatform> OpenPlatform() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+#ifndef _WIN32
+  // The game program started again as the keeper of the display's console keys.
+  if (lockdown::IsConsoleKeysWatcherCall(argc, argv)) return lockdown::RunConsoleKeysWatcher();
+#else
+  (void)argc;
+  (void)argv;
+#endif
   auto platform = OpenPlatform();
   if (!platform) return 1;
   forms::Application app(*platform, shell::kGameVersion);
