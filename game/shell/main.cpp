@@ -16,10 +16,12 @@
 #include "game/shell/start_options.h"
 
 #ifdef _WIN32
-#include "game/lockdown/lockdown_service_win32.h"
+#include "game/lockdown/companion_system_win32.h"
+#include "game/lockdown/keyboard_lock_win32.h"
 #include "game/sound/wave_output_win32.h"
 #else
-#include "game/lockdown/lockdown_service_posix.h"
+#include "game/lockdown/console_keys_watcher.h"
+#include "game/lockdown/keyboard_lock_linux.h"
 #include "game/sound/wave_output_sdl.h"
 #endif
 
@@ -62,6 +64,8 @@ int main(int argc, char** argv) {
   (void)argc, (void)argv;
   const shell::CommandLine line;  // WOB.exe takes no options
 #else
+  // The game program started again as the keeper of the display's console keys.
+  if (lockdown::IsConsoleKeysWatcherCall(argc, argv)) return lockdown::RunConsoleKeysWatcher();
   const shell::CommandLine line = shell::ParseCommandLine({argv + 1, argv + argc});
   if (line.help) {
     std::fputs(shell::kUsage, stdout);
@@ -78,14 +82,18 @@ int main(int argc, char** argv) {
   forms::Application app(*platform, shell::kGameVersion);
 #ifdef _WIN32
   sound::Win32WaveOutput sound;
-  lockdown::Win32Lockdown lockdown;
+  lockdown::Win32KeyboardLock keyboard;
+  lockdown::Win32CompanionSystem companion_system;
+  lockdown::CompanionSystem* companion = &companion_system;
 #else
   sound::SdlWaveOutput sound([](const std::string& path) { return forms::ResolvePath(path); });
   // The keyboard map is the whole display's: whatever way the game ends, it is put back.
   lockdown::ConsoleKeysX11 console_keys;
-  lockdown::PosixLockdown lockdown(app, platform->VideoDriver() == "x11" ? &console_keys : nullptr);
+  lockdown::LinuxKeyboardLock keyboard(app,
+                                       platform->VideoDriver() == "x11" ? &console_keys : nullptr);
+  lockdown::CompanionSystem* companion = nullptr;  // the companion is Windows-only
 #endif
-  shell::Game game(app, sound, lockdown);
+  shell::Game game(app, sound, keyboard, companion);
   StartWithSettings(game, app.Path(), line);
   return app.Run(game.frmSplash);
 }
