@@ -35,12 +35,12 @@ IWICImagingFactory* Factory() {
   return factory;
 }
 
-// The whole frame as 0xAARRGGBB pixels (in memory B, G, R, A).
-bool CopyWhole(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, UINT width, UINT height,
-               std::vector<std::uint32_t>& argb) {
+// The source as 0xAARRGGBB pixels (in memory B, G, R, A), width x height of them.
+bool CopyPixels(IWICImagingFactory* factory, IWICBitmapSource* source, UINT width, UINT height,
+                std::vector<std::uint32_t>& argb) {
   ComRef<IWICFormatConverter> converter;
   if (FAILED(factory->CreateFormatConverter(&converter)) ||
-      FAILED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
+      FAILED(converter->Initialize(source, GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone,
                                    nullptr, 0.0, WICBitmapPaletteTypeCustom))) {
     return false;
   }
@@ -49,38 +49,23 @@ bool CopyWhole(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, UINT w
                                          reinterpret_cast<BYTE*>(argb.data())));
 }
 
-// The frame decoded by the decoder itself at a smaller size (the JPEG decoder's DCT scaling)
-// when it offers one that still covers the size shown; false leaves the whole decode to do.
-bool CopyReduced(IWICBitmapFrameDecode* frame, UINT wanted_width, UINT wanted_height,
-                 std::vector<std::uint32_t>& argb, UINT& width, UINT& height) {
-  ComRef<IWICBitmapSourceTransform> transform;
-  if (FAILED(frame->QueryInterface(IID_IWICBitmapSourceTransform,
-                                   reinterpret_cast<void**>(&transform)))) {
+// The frame at the reduced scale n/8 nearest above the size shown, through WIC's scaler, which
+// lets the JPEG decoder scale while it decodes where it can.
+bool CopyReduced(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, int min_width,
+                 int min_height, UINT& width, UINT& height, std::vector<std::uint32_t>& argb) {
+  const int eighths =
+      ReducedScaleEighths(static_cast<int>(width), static_cast<int>(height), min_width, min_height);
+  if (eighths == 8) return false;
+  const UINT reduced_width = (width * eighths + 7) / 8, reduced_height = (height * eighths + 7) / 8;
+  ComRef<IWICBitmapScaler> scaler;
+  if (FAILED(factory->CreateBitmapScaler(&scaler)) ||
+      FAILED(scaler->Initialize(frame, reduced_width, reduced_height,
+                                WICBitmapInterpolationModeFant)) ||
+      !CopyPixels(factory, scaler.p, reduced_width, reduced_height, argb)) {
     return false;
   }
-  UINT w = wanted_width, h = wanted_height;
-  WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-  if (FAILED(transform->GetClosestSize(&w, &h)) || w < wanted_width || h < wanted_height ||
-      w >= width || FAILED(transform->GetClosestPixelFormat(&format)) ||
-      format != GUID_WICPixelFormat24bppBGR) {
-    return false;
-  }
-  const UINT stride = (w * 3 + 3) & ~3u;
-  std::vector<BYTE> bgr(static_cast<std::size_t>(stride) * h);
-  if (FAILED(transform->CopyPixels(nullptr, w, h, &format, WICBitmapTransformRotate0, stride,
-                                   static_cast<UINT>(bgr.size()), bgr.data()))) {
-    return false;
-  }
-  argb.resize(static_cast<std::size_t>(w) * h);
-  for (UINT y = 0; y < h; ++y) {
-    const BYTE* in = bgr.data() + static_cast<std::size_t>(y) * stride;
-    for (UINT x = 0; x < w; ++x, in += 3) {
-      argb[static_cast<std::size_t>(y) * w + x] =
-          0xFF000000u | (in[2] << 16) | (in[1] << 8) | in[0];
-    }
-  }
-  width = w;
-  height = h;
+  width = reduced_width;
+  height = reduced_height;
   return true;
 }
 
@@ -110,9 +95,8 @@ std::optional<Picture> DecodeJpeg(const unsigned char* bytes, std::size_t size, 
   }
   std::vector<std::uint32_t> argb;
   const bool reduced = min_width > 0 && min_height > 0 &&
-                       CopyReduced(frame.p, static_cast<UINT>(min_width),
-                                   static_cast<UINT>(min_height), argb, width, height);
-  if (!reduced && !CopyWhole(factory, frame.p, width, height, argb)) return std::nullopt;
+                       CopyReduced(factory, frame.p, min_width, min_height, width, height, argb);
+  if (!reduced && !CopyPixels(factory, frame.p, width, height, argb)) return std::nullopt;
   return Picture(static_cast<int>(width), static_cast<int>(height), std::move(argb));
 }
 
