@@ -139,21 +139,27 @@ void Application::Unload(Form& form) {
   form.Form_Unload();
   if (!form.loaded_) return;
   // The forms it hid are drawn again before its window goes, so the desktop never shows through;
-  // its frame goes first, so that theirs never come while it still holds its own.
+  // its frame, controls and pictures go first, so that theirs never come while it still holds
+  // its own.
   form.leaving_ = true;
   if (form.window != 0 && !form.frame_released_) ReleaseFrame(form);
+  DropContents(form);
   UpdateHiddenFrames();
   Render();
   Release(form);
 }
 
-void Application::Release(Form& form) {
-  form.loaded_ = false;
+void Application::DropContents(Form& form) {
   form.DestroyControls();
   // The next screen shows other pictures: the caches start afresh rather than hold the memory
   // of this one's.
   LoadedPictures().Clear();
   SharedScaledPictures().Clear();
+}
+
+void Application::Release(Form& form) {
+  form.loaded_ = false;
+  DropContents(form);
   if (form.window != 0) platform_.DestroyWindow(form.window);
   form.window = 0;
   form.dirty_.clear();

@@ -92,6 +92,7 @@ class Application {
   bool HiddenUnderModal(const Form& form) const;
   void UpdateHiddenFrames();  // frees the frames of hidden forms and brings back the others
   void ReleaseFrame(Form& form);
+  void DropContents(Form& form);  // its controls, and the pictures cached for them
 
   Platform& platform_;
   Version version_;

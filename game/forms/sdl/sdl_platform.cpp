@@ -30,7 +30,7 @@ constexpr int kLongestWaitMs = 60'000;  // one wait's cap; a far deadline just l
 // A busy handler turns the event loop thousands of times a second; the display is asked for
 // new input at most this often then, which nobody can tell from at once.
 constexpr double kPumpSpacingMs = 1.0;
-constexpr int kOwnMappingBytes = 128 * 1024;  // a 180 x 180 picture or more
+constexpr int kOwnMappingBytes = 1024 * 1024;  // a 512 x 512 picture or more
 // The desktop file's id: every window carries it as its Wayland app id and X11 class, so a
 // desktop knows the game by its entry and GNOME keeps a parent's answer about its shortcuts.
 constexpr char kAppId[] = "org.wobbleton.playboard";
@@ -80,8 +80,9 @@ SdlPlatform::SdlPlatform()
   // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
   PassOverXErrors();
   KeepDbusFromLaunchingABus();
-  // Decoded and scaled pictures are large and short-lived: each gets a mapping of its own that
-  // goes back to the system when it is freed, instead of heap pages that stay resident.
+  // Large pictures (the menu's at 4K, a painting) are short-lived: each gets a mapping of its
+  // own that goes back to the system when it is freed, instead of heap pages that stay
+  // resident. Smaller ones, made at every new picture, stay on the heap without that churn.
   mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
   std::string& driver = video_driver_;
   try {
