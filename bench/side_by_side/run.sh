@@ -81,6 +81,8 @@ measure_ours() {
   xdotool mousemove $(lib_centre frmPaint Picture1) mousedown 1 mousemove_relative 100 50 mouseup 1
   type_keys 2
   screens+=", paint $(mb "$(rss_kb "$wob_pid" VmRSS)")"
+  # The peak of the whole run, every screen switch included.
+  printf -v "peak_ours_$tag" '%s' "$(rss_kb "$wob_pid" VmHWM)"
   printf -v "screens_$tag" '%s' "$screens; peak $(mb "$(rss_kb "$wob_pid" VmHWM)")"
   stop_game
 }
@@ -98,9 +100,9 @@ measure_bambam() {
   lib_stop "$pid"
 }
 
-# Start to the first splash frame, the median of five starts (at 1280x800).
+# Start to the first splash frame, the median of ten starts (at 1280x800), step by step.
 first_frame() {
-  "$(dirname "$0")/../sdl/first_frame.sh" "$wob" "$work/first_frame" 5 | tail -n 1
+  "$(dirname "$0")/../sdl/first_frame.sh" "$wob" "$work/first_frame" 10 | tail -n 2
 }
 
 for size in "${sizes[@]}"; do
@@ -135,6 +137,25 @@ ratio() {  # ours in % of bambam's
     if (b > 0) printf "%.0f%% (1/%.1f)", 100 * a / b, b / a; else print "-" }'
 }
 
+# goal <what> <ours> <bound> <unit>: held when ours is below the bound.
+goal() {
+  awk -v what="$1" -v ours="$2" -v bound="$3" -v unit="$4" 'BEGIN {
+    if (ours == "" || ours == "-" || bound == "" || bound == "-") { printf "%s: not measured\n", what; exit }
+    printf "%s: %.2f%s against %.2f%s, %s\n", what, ours, unit, bound, unit,
+           (ours + 0 < bound + 0) ? "held" : "missed" }'
+}
+# The goals: CPU at most 1/10 of bambam's at 1024x768 and 1/50 at 3840x2160, the peak under
+# 32 and 64 MB.
+goals() {
+  local bambam_small=${cpu_bambam_1024_768:-} bambam_big=${cpu_bambam_3840_2160:-}
+  goal "CPU at 1024x768 (at most 1/10 of bambam's)" "${cpu_ours_1024_768:-}" \
+    "$([ -n "$bambam_small" ] && awk -v b="$bambam_small" 'BEGIN { print b / 10 }')" %
+  goal "CPU at 3840x2160 (at most 1/50 of bambam's)" "${cpu_ours_3840_2160:-}" \
+    "$([ -n "$bambam_big" ] && awk -v b="$bambam_big" 'BEGIN { print b / 50 }')" %
+  goal "peak RSS at 1024x768" "$(awk -v k="${peak_ours_1024_768:-0}" 'BEGIN { print k / 1024 }')" 32 " MB"
+  goal "peak RSS at 3840x2160" "$(awk -v k="${peak_ours_3840_2160:-0}" 'BEGIN { print k / 1024 }')" 64 " MB"
+}
+
 echo
 echo "$keys_per_second keys a second for $seconds s on an activity screen, each game alone on Xvfb"
 printf '| %-22s |' ""
@@ -147,8 +168,12 @@ row "our peak RSS" peak ours
 row "bambam's peak RSS" peak bambam
 row "ours / bambam's" ratio peak kB
 echo
+goals
 for size in "${sizes[@]}"; do
   name=screens_${size/x/_}
   echo "our memory on each screen at $size: ${!name:-}"
 done
-first_frame
+first_frame_lines=$(first_frame)
+echo "$first_frame_lines"
+goal "first splash frame (median of ten)" \
+  "$(sed -nE 's/^first splash frame: median ([0-9.]+) ms.*/\1/p' <<<"$first_frame_lines")" 50 " ms"
