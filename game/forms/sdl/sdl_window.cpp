@@ -131,10 +131,17 @@ void SdlWindow::ReleaseFrame(bool shrink) {
   own_frame_ = false;
   if (!shrink || shrunk_) return;
   // SDL frees a window surface only when it makes the next one, after a resize.
+  SDL_GetWindowSize(window_, &full_width_, &full_height_);
   SDL_SetWindowSize(window_, 1, 1);
   SDL_GetWindowSurface(window_);
   surface_ = nullptr;
   shrunk_ = true;
+}
+
+void SdlWindow::Regrow() {
+  if (!shrunk_) return;
+  SDL_SetWindowSize(window_, full_width_, full_height_);
+  shrunk_ = false;
 }
 
 long SdlWindow::Present(const std::vector<PixelRect>& dirty) {

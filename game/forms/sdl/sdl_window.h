@@ -45,6 +45,9 @@ class SdlWindow {
   // (it is hidden under another) until the next Frame gives it back its size.
   void ReleaseFrame(bool shrink);
   bool Shrunk() const { return shrunk_; }
+  // A shrunk window takes its size back without a surface yet: one about to be uncovered then
+  // keeps the pixels shown over it (X11 paints no background) until it is drawn.
+  void Regrow();
   // Presents just the dirty rectangles. Returns the number of pixels shown.
   long Present(const std::vector<PixelRect>& dirty);
   bool IsCover() const { return cover_; }
@@ -59,6 +62,7 @@ class SdlWindow {
   bool own_frame_ = false;       // frame_ has pixels of its own, copied to the surface
   bool surface_is_new_ = false;  // and the surface has none of them yet
   bool shrunk_ = false;
+  int full_width_ = 0, full_height_ = 0;  // pixels, the size before shrinking
   bool visible_ = false;
   bool cover_ = false;  // a plain black window over another display
   bool grab_ = false;
