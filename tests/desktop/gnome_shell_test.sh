@@ -106,8 +106,10 @@ first_start_wayland() {
 # A later start: the stored answer applies with no dialog, and Ctrl+Alt+T ends the game.
 second_start() {
   game_start "$@"
-  [ "$1" = WAYLAND_DISPLAY=wayland-0 ] && { lib_wait_for 10 grep -q "shortcuts inhibited id=$menu_id" \
-    "$log" || fail "second start: not granted"; }
+  local granted="grabbed"
+  [ "$path" = wayland ] && granted="shortcuts inhibited id=$menu_id"
+  [ "$path" = x11 ] && granted="focus id=$menu_id"
+  lib_wait_for 10 grep -q "$granted" "$log" || fail "second start: not granted"
   keys_ask dialogs
   [ "$reply" = 0 ] || fail "second start: the shell asked again"
   lib_wait_for 10 game_focused || fail "second start: the game has no focus"
