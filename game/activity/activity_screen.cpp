@@ -17,7 +17,6 @@ void ActivityScreen::Design() {
   SetCaption("Kinderkit");
   SetMaximised(true);
   SetBackColor(forms::Rgb(0, 0, 0));  // system colour 18, button text: black
-  SetKeyPreview(true);
 
   auto& timer = Add<forms::Timer>("Timer1", nullptr);
   timer.SetInterval(250);

@@ -33,7 +33,6 @@ void PaintScreen::Design() {
   SetCaption("Kinderkit");
   SetMaximised(true);
   SetClientSize(6060, 4215);
-  SetKeyPreview(true);
   SetMousePointer(forms::kPointerCustom);
 
   auto& picture = Add<forms::PictureBox>("Picture1", nullptr);

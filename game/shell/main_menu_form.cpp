@@ -72,7 +72,6 @@ void MainMenuForm::Form_Load() {
   LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
   LoadButtonPicture("cmdColors", "\\ColUp.jpg");
   LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
-  SetKeyPreview(true);
   LoadRandomCursor();
   KeyboardHook = lockdown_.InstallKeyboardHook();
   hotkeys_.SwitchOff(lockdown_.Accessibility());

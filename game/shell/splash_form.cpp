@@ -48,7 +48,6 @@ SplashForm::SplashForm(forms::Application& app, forms::Form& menu) : forms::Form
 
 void SplashForm::Design() {
   SetBackColor(kBorderColor);
-  SetKeyPreview(true);
   auto& frame = Add<forms::Frame>("Frame1", nullptr);
   frame.SetLeft(150);
   frame.SetTop(0);

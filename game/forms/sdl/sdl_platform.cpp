@@ -2,7 +2,6 @@
 #include "game/forms/sdl/sdl_platform.h"
 
 #include <SDL.h>
-#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -130,9 +129,6 @@ void SdlPlatform::DestroyWindow(WindowId window) {
   window_cursors_.erase(window);
   std::erase(shown_order_, window);
   FocusTopWindow();
-  // A screen that closes leaves its pictures' memory free inside the heap: give it back to
-  // the system, or the game's size would only ever grow from screen to screen.
-  malloc_trim(0);
 }
 
 void SdlPlatform::ShowWindow(WindowId window, bool visible) {
