@@ -109,8 +109,10 @@ void Application::Unload(Form& form) {
   if (!form.Loaded()) return;
   form.Form_Unload();
   if (!form.Loaded()) return;
-  // The forms it hid are drawn again before its window goes, so the desktop never shows through.
+  // The forms it hid are drawn again before its window goes, so the desktop never shows through;
+  // its frame goes first, so that theirs never come while it still holds its own.
   leaving_ = &form;
+  if (form.window != 0 && !form.FrameHidden()) HideFrame(form);
   UpdateHiddenFrames();
   Render();
   Discard(form);

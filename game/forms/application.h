@@ -87,7 +87,8 @@ class Application {
   void FireDueTimers();
   void Render();
   bool HiddenUnderModal(const Form& form) const;
-  void UpdateHiddenFrames();  // frees the frames of hidden forms and brings back the others
+  void UpdateHiddenFrames();   // frees the frames of hidden forms and brings back the others
+  void HideFrame(Form& form);  // gives the form's frame back to the backend
 
   Platform& platform_;
   Version version_;

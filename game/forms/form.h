@@ -87,7 +87,6 @@ class Form : public Container {
   // hands them over to be presented.
   bool NeedsPaint() const { return !dirty_.empty(); }
   std::vector<PixelRect> PaintFrame(Canvas& frame);
-  bool Drawn() const { return drawn_into_ != nullptr; }
   // Hidden under a full-screen modal form, a form holds no frame: it lets go of what only
   // speeds up drawing, and is drawn whole when it is seen again.
   bool FrameHidden() const { return frame_hidden_; }

@@ -1,6 +1,8 @@
 // The settings folder and the atomic rename on Windows: %APPDATA%\Wobbleton Playboard.
 #include <shlobj.h>
 #include <windows.h>
+// <windows.h> names its own ReplaceFile as a macro, which would rename ours to ReplaceFileW.
+#undef ReplaceFile
 
 #include "game/settings/settings_file.h"
 
