@@ -160,9 +160,6 @@ void SdlPlatform::DestroyWindow(WindowId window) {
   window_cursors_.erase(window);
   std::erase(shown_order_, window);
   FocusTopWindow();
-  // A screen that closes leaves its pictures' memory free inside the heap: give it back to
-  // the system, or the game's size would only ever grow from screen to screen.
-  malloc_trim(0);
 }
 
 void SdlPlatform::ShowWindow(WindowId window, bool visible) {
