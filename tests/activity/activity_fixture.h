@@ -12,7 +12,7 @@
 #include "game/activity/activity_screen.h"
 #include "game/game_state.h"
 #include "game/sound/wave_output_headless.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace activity {
 

@@ -1,0 +1,20 @@
+// A never-shown form that owns the whole game, so a scenario keeps the game's forms alive for as
+// long as the program's thread, even when a test fails half-way.
+#pragma once
+
+#include "game/forms/form.h"
+#include "game/shell/game.h"
+
+namespace wobtest {
+
+class GameHolder : public forms::Form {
+ public:
+  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown)
+      : forms::Form(app), game(app, sound, lockdown) {}
+  shell::Game game;
+
+ protected:
+  void Design() override {}
+};
+
+}  // namespace wobtest
