@@ -1,30 +1,19 @@
-// The game's entry: this system's platform and services, the application, the splash first.
+// The game's entry: this system's backends, the application, the splash first.
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 
 #include "game/forms/application.h"
-#include "game/forms/native_platform.h"
-#include "game/forms/resolve_path.h"
 #include "game/shell/game.h"
 #include "game/shell/game_version.h"
-
-#ifdef _WIN32
-#include "game/lockdown/lockdown_service_win32.h"
-#include "game/sound/wave_output_win32.h"
-#else
-#include "game/lockdown/lockdown_service_posix.h"
-#include "game/sound/wave_output_sdl.h"
-#endif
-
-using forms::NativePlatform;
+#include "game/shell/native_backends.h"
 
 namespace {
 
 // The platform cannot come up without a display; say so plainly rather than crash.
-std::unique_ptr<NativePlatform> OpenPlatform() {
+std::unique_ptr<shell::NativeBackends> OpenBackends() {
   try {
-    return std::make_unique<NativePlatform>();
+    return shell::OpenNativeBackends();
   } catch (const std::runtime_error& error) {
     std::fprintf(stderr, "Wobbleton Playboard cannot start: %s\n", error.what());
     return nullptr;
@@ -34,18 +23,10 @@ std::unique_ptr<NativePlatform> OpenPlatform() {
 }  // namespace
 
 int main() {
-  auto platform = OpenPlatform();
-  if (!platform) return 1;
-  forms::Application app(*platform, shell::kGameVersion);
-#ifdef _WIN32
-  sound::Win32WaveOutput sound;
-  lockdown::Win32Lockdown lockdown;
-#else
-  sound::SdlWaveOutput sound([](const std::string& path) { return forms::ResolvePath(path); });
-  // The keyboard map is the whole display's: whatever way the game ends, it is put back.
-  lockdown::ConsoleKeysX11 console_keys;
-  lockdown::PosixLockdown lockdown(app, platform->VideoDriver() == "x11" ? &console_keys : nullptr);
-#endif
-  shell::Game game(app, sound, lockdown);
+  auto backends = OpenBackends();
+  if (!backends) return 1;
+  forms::Application app(backends->Platform(), shell::kGameVersion);
+  const auto services = backends->OpenServices(app);
+  shell::Game game(app, services->Sound(), services->Lockdown());
   return app.Run(game.frmSplash);
 }
