@@ -1,6 +1,7 @@
 // The Windows lockdown: process snapshot, CreateProcessW, FindWindow and the low-level hook.
 #include "game/lockdown/lockdown_service_win32.h"
 
+#include "game/forms/win32/win32_text.h"
 #include "game/lockdown/low_level_keyboard_win32.h"
 
 // After <windows.h>, which it needs.
@@ -8,17 +9,7 @@
 
 namespace lockdown {
 
-namespace {
-
-std::wstring Utf8ToWide(const std::string& utf8) {
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
-}
-
-}  // namespace
+using forms::Utf8ToWide;
 
 std::optional<std::vector<std::string>> Win32Lockdown::ListProcesses() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
