@@ -1,7 +1,7 @@
-# The Windows layout: one flat folder, as the app folder holds it: the four programs, every
-# asset, the labels font and the licence texts. The zip and the installer are made from it.
-# The licence texts are the project's MIT licence and the copyright file of the Debian package,
-# which gives every part's licence in full.
+# The Windows layout, as the app folder holds it: the four programs, every asset, the labels font
+# and the licence texts, and the spoken names in a folder per language below "voices". The zip
+# and the installer are made from it. The licence texts are the project's MIT licence and the
+# Debian package's copyright file, which gives every part's licence in full.
 set(licence_files ${WOB_APP_DIR}/LICENSE.txt ${WOB_APP_DIR}/COPYRIGHT.txt)
 add_custom_command(
   OUTPUT ${licence_files}
@@ -15,6 +15,7 @@ add_custom_target(licence_texts ALL DEPENDS ${licence_files})
 install(PROGRAMS $<TARGET_FILE:wob> $<TARGET_FILE:muzzle_host> $<TARGET_FILE:muzcfg>
                  $<TARGET_FILE:muzzle_hooks> DESTINATION .)
 install(FILES ${WOB_APP_ASSET_FILES} ${WOB_APP_FONT_FILE} ${licence_files} DESTINATION .)
+install(DIRECTORY ${WOB_VOICES_DIR} DESTINATION .)
 
 set(WOB_ZIP_FILE ${WOB_DIST_DIR}/${WOB_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x64.zip)
 set(WOB_SETUP_FILE ${WOB_DIST_DIR}/${WOB_PACKAGE_NAME}-${PROJECT_VERSION}-setup.exe)

@@ -3,12 +3,14 @@
 
 namespace shell {
 
-Game::Game(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown)
+Game::Game(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
+           lockdown::CompanionSystem* companion)
     : frmLetters(app, state, sound, activity::kLetters),
       frmNumbers(app, state, sound, activity::kNumbers),
       frmShapes(app, state, sound, activity::kShapes),
       frmPaint(app, state),
-      WOB(app, state, lockdown, MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint}),
+      WOB(app, state, keyboard, companion,
+          MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint}),
       frmSplash(app, WOB) {}
 
 }  // namespace shell

@@ -4,7 +4,8 @@
 #include "game/activity/activity_screen.h"
 #include "game/forms/application.h"
 #include "game/game_state.h"
-#include "game/lockdown/lockdown_service.h"
+#include "game/lockdown/companion_system.h"
+#include "game/lockdown/keyboard_lock.h"
 #include "game/paint/paint_screen.h"
 #include "game/shell/main_menu_form.h"
 #include "game/shell/splash_form.h"
@@ -14,8 +15,10 @@ namespace shell {
 
 class Game {
  public:
-  // The services beside the forms runtime: the sound output and the lockdown's system side.
-  Game(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown);
+  // The services beside the forms runtime: the sound output, the keyboard lock and, where the
+  // companion runs (Windows), its system calls.
+  Game(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
+       lockdown::CompanionSystem* companion);
 
   // Declared in construction order: each form refers only to members above it.
   game::GameState state;

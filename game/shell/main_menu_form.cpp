@@ -16,8 +16,9 @@ constexpr forms::Color kSoundHintColor = forms::Rgb(64, 224, 255);
 }  // namespace
 
 MainMenuForm::MainMenuForm(forms::Application& app, game::GameState& game,
-                           lockdown::LockdownService& lockdown, MenuScreens screens)
-    : forms::Form(app), game_(game), lockdown_(lockdown), screens_(screens) {
+                           lockdown::KeyboardLock& keyboard, lockdown::CompanionSystem* companion,
+                           MenuScreens screens)
+    : forms::Form(app), game_(game), keyboard_(keyboard), companion_(companion), screens_(screens) {
   // Window properties belong to the form object: the runtime reads them before Design runs.
   SetCaption("Kinderkit");
   SetMaximised(true);
@@ -67,15 +68,17 @@ void MainMenuForm::DesignLabel(const std::string& name, float left, float top,
 
 void MainMenuForm::Form_Load() {
   KeyboardHook = 0;  // no hook until step 5 installs one; a failed load removes none
-  started_companion_ = lockdown::StartCompanionUnlessRunning(lockdown_, App().Path());
+  // The wait for the companion to be ready comes before the keyboard lock: Windows holds every
+  // key of the desktop while a thread with a low-level hook does not pump its messages.
+  if (companion_ != nullptr)
+    started_companion_ = lockdown::StartCompanionUnlessRunning(*companion_, App().Path());
   LoadButtonPicture("cmdLetters", "\\letUp.jpg");
   LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
   LoadButtonPicture("cmdColors", "\\ColUp.jpg");
   LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
   SetKeyPreview(true);
   LoadRandomCursor();
-  KeyboardHook = lockdown_.InstallKeyboardHook();
-  hotkeys_.SwitchOff(lockdown_.Accessibility());
+  KeyboardHook = keyboard_.Lock();
   game_.SoundSwitch = true;
 }
 
@@ -137,8 +140,10 @@ void MainMenuForm::LayOutLabels(double width, double height) {
 
 void MainMenuForm::Form_KeyDown(int key_code, int shift) {
   if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kT) {
+    // The keyboard is given back before the wait for the companion's second start.
+    keyboard_.Unlock();
     started_companion_ = false;  // stopped whoever started it: an error here stops nothing more
-    lockdown::StopCompanion(lockdown_, App().Path());
+    StopCompanion();
     Unload();
   }
   if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kS)
@@ -164,20 +169,22 @@ void MainMenuForm::Form_KeyPress(int) {
 }
 
 void MainMenuForm::Form_Unload() {
-  lockdown_.RemoveKeyboardHook(KeyboardHook);
+  keyboard_.Unlock();
   KeyboardHook = 0;
-  hotkeys_.Restore(lockdown_.Accessibility());
+}
+
+void MainMenuForm::StopCompanion() {
+  if (companion_ != nullptr) lockdown::StopCompanion(*companion_, App().Path());
 }
 
 // An untrapped error ends the game without the unload: nothing of the lockdown may outlive it.
 // The companion is stopped as by Ctrl+Alt+T, but only when this run started it.
 void MainMenuForm::ReleaseLockdownAfterError() {
-  hotkeys_.Restore(lockdown_.Accessibility());
-  if (KeyboardHook != 0) lockdown_.RemoveKeyboardHook(KeyboardHook);
+  keyboard_.Unlock();
   KeyboardHook = 0;
   if (!started_companion_) return;
   started_companion_ = false;
-  lockdown::StopCompanion(lockdown_, App().Path());
+  StopCompanion();
 }
 
 void MainMenuForm::cmdLetters_MouseDown() {

@@ -1,10 +1,10 @@
-// The Linux backends: SDL2 windows and sound, and the keyboard grab with the key filter.
-#include <optional>
-
+// The Linux backends: SDL2 windows and sound, and the keyboard grab with the key filter; no
+// companion.
 #include "game/forms/resolve_path.h"
 #include "game/forms/sdl/sdl_platform.h"
+#include "game/lockdown/console_keys_watcher.h"
 #include "game/lockdown/console_keys_x11.h"
-#include "game/lockdown/lockdown_service_posix.h"
+#include "game/lockdown/keyboard_lock_linux.h"
 #include "game/shell/native_backends.h"
 #include "game/sound/wave_output_sdl.h"
 
@@ -16,15 +16,16 @@ class SdlServices : public NativeServices {
  public:
   SdlServices(forms::Application& app, bool on_x11)
       : sound_([](const std::string& path) { return forms::ResolvePath(path); }),
-        lockdown_(app, on_x11 ? &console_keys_ : nullptr) {}
+        keyboard_(app, on_x11 ? &console_keys_ : nullptr) {}
   sound::WaveOutput& Sound() override { return sound_; }
-  lockdown::LockdownService& Lockdown() override { return lockdown_; }
+  lockdown::KeyboardLock& Keyboard() override { return keyboard_; }
+  lockdown::CompanionSystem* Companion() override { return nullptr; }  // Windows-only
 
  private:
   sound::SdlWaveOutput sound_;
   // The keyboard map is the whole display's: whatever way the game ends, it is put back.
   lockdown::ConsoleKeysX11 console_keys_;
-  lockdown::PosixLockdown lockdown_;
+  lockdown::LinuxKeyboardLock keyboard_;
 };
 
 class SdlBackends : public NativeBackends {
@@ -41,6 +42,12 @@ class SdlBackends : public NativeBackends {
 };
 
 }  // namespace
+
+std::optional<int> RunBackendHelper(int argc, char** argv) {
+  // The game program started again as the keeper of the display's console keys.
+  if (lockdown::IsConsoleKeysWatcherCall(argc, argv)) return lockdown::RunConsoleKeysWatcher();
+  return std::nullopt;
+}
 
 std::unique_ptr<NativeBackends> OpenNativeBackends(const std::string& asset_folder) {
   return std::make_unique<SdlBackends>(asset_folder);

@@ -1,8 +1,10 @@
-// The Windows wave output: PlaySoundA for files, waveOutGetNumDevs for the device count.
+// The Windows sound output: PlaySoundA for files, waveOutGetNumDevs for the device count, and
+// a waveOut player of its own for the voice.
 #pragma once
 
 #include <string>
 
+#include "game/sound/voice_player_win32.h"
 #include "game/sound/wave_output.h"
 
 namespace sound {
@@ -12,6 +14,10 @@ class Win32WaveOutput : public WaveOutput {
   void Play(const std::string& path, bool asynchronous) override;
   void Stop() override;
   int DeviceCount() override;
+  void Say(const std::string& path) override { voice_.Say(path); }
+
+ private:
+  Win32VoicePlayer voice_;
 };
 
 }  // namespace sound

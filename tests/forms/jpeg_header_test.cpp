@@ -56,9 +56,12 @@ TEST(JpegHeader, DeclaredSizeOrNothing) {
       {"scan before any frame", Join({kSoi, {0xFF, 0xDA, 0x00, 0x02}, sof}), 0, 0},
       {"end of image first", Join({kSoi, {0xFF, 0xD9}, sof}), 0, 0},
       {"garbage between segments", Join({kSoi, kApp0, {0x12}, sof}), 0, 0},
+      {"frame header one byte past the end", Join({kSoi, {0xFF, 0xC0, 0, 7, 8, 0, 16, 0}}), 0, 0},
+      {"frame header two bytes past the end", Join({kSoi, {0xFF, 0xC0, 0, 7, 8, 0, 16}}), 0, 0},
   };
   for (const Case& c : cases) {
-    const auto size = forms::JpegDeclaredSize(c.bytes.data(), c.bytes.size());
+    const Bytes exact(c.bytes);  // no spare capacity: a read past the end is one past the block
+    const auto size = forms::JpegDeclaredSize(exact.data(), exact.size());
     EXPECT_EQ(size ? size->width : 0, c.width) << c.what;
     EXPECT_EQ(size ? size->height : 0, c.height) << c.what;
   }

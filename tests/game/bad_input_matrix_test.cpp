@@ -103,9 +103,10 @@ class Matrix {
   explicit Matrix(const std::string& dir)
       : dir_(dir),
         scenario_(400, 300),
-        holder_(scenario_.Make<GameHolder>(scenario_.Sound(), scenario_.Lockdown())) {
+        holder_(scenario_.Make<GameHolder>(scenario_.Sound(), scenario_.Keyboard(),
+                                           &scenario_.Companion())) {
     scenario_.Platform().app_folder = dir;
-    scenario_.Lockdown().programs_must_exist = false;  // the native build has no companion
+    scenario_.Companion().programs_must_exist = false;  // the native build has no companion
   }
   shell::Game& Game() { return holder_.game; }
   wobtest::Scenario& Scenario() { return scenario_; }

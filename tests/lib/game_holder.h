@@ -9,8 +9,9 @@ namespace wobtest {
 
 class GameHolder : public forms::Form {
  public:
-  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown)
-      : forms::Form(app), game(app, sound, lockdown) {}
+  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
+             lockdown::CompanionSystem* companion)
+      : forms::Form(app), game(app, sound, keyboard, companion) {}
   shell::Game game;
 
  protected:

@@ -180,6 +180,21 @@ case_companion_kept_after_kill() {
   stop_companions || fail "the companion did not close on WM_CLOSE"
 }
 
+# The setting is read when the game ends, as a second start reads it: a parent who switches it
+# off in MuzCfg during play keeps the companion running after the game is killed.
+case_companion_kept_when_set_during_play() {
+  no_companion 10 || fail "a companion of an earlier test still runs"
+  local copy companion
+  copy=$(copy_app)
+  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=1
+  start_game "$copy"
+  menu_with_companion
+  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=0
+  kill_game
+  [[ "$(one_companion 1 3)" == "$companion" ]] || fail "the companion did not stay"
+  stop_companions || fail "the companion did not close on WM_CLOSE"
+}
+
 case_game_killed() {
   no_companion 10 || fail "a companion of an earlier test still runs"
   local companion

@@ -10,6 +10,8 @@
 #   unicode_folder a copy of the game in a folder named with non-ASCII letters still comes up
 #   letters        letters typed on the letters screen show pictures that burst and are gone
 #   paint          moving the mouse over the paint screen's drawing area paints coloured dots
+#   voice          with SpeakNames=1 and Language=de in the settings file, a typed letter is
+#                  heard through Wine's ALSA driver, recorded to a file, beside a silent firework
 set -u
 case_name=$1 app_dir=$2 driver=$3 work_root=$4
 work="$work_root/$case_name"
@@ -167,6 +169,35 @@ case_paint() {
   leave_screen_and_game
 }
 
+# The game's sound goes through Wine's ALSA driver into a file. In a copy of the game the firework
+# is silent and only the German voice is left, so whatever is heard is the German name.
+case_voice() {
+  local copy="$work/app" appdata settings
+  cp -r "$app_dir" "$copy"
+  find "$copy/voices" -mindepth 1 -maxdepth 1 ! -name de -exec rm -rf {} +
+  sox -n -r 16000 -c 1 -b 16 "$copy/fire1.wav" trim 0 0.5
+  appdata=$(winepath -u "$(wine cmd /c "echo %APPDATA%" </dev/null 2>/dev/null | tr -d '\r')")
+  settings="$appdata/Wobbleton Playboard"
+  mkdir -p "$settings"
+  printf '[Playboard]\r\nSpeakNames=1\r\nLanguage=de\r\n' >"$settings/settings.ini"
+  mkdir -p "$work/home"
+  printf 'pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' \
+    "$work/heard.raw" >"$work/home/.asoundrc"
+  : >"$work/heard.raw"
+  HOME="$work/home" WINEDLLOVERRIDES="mscoree,mshtml=;winepulse.drv=" start_game "$copy"
+  open_from_menu cmdLetters
+  heard() { [[ -n "$(tr -d '\000' <"$work/heard.raw" | head -c 1)" ]]; }
+  heard && fail "something was heard before any picture appeared"
+  drive keys 0x41 >/dev/null
+  local deadline=$((SECONDS + 15))
+  until heard; do
+    ((SECONDS < deadline)) || fail "the letter's name was not heard"
+    sleep 0.3
+  done
+  leave_screen_and_game
+  rm -f "$settings/settings.ini"
+}
+
 case "$case_name" in
   screens) case_screens ;;
   missing_asset) case_missing_asset ;;
@@ -174,6 +205,7 @@ case "$case_name" in
   unicode_folder) case_unicode_folder ;;
   letters) case_letters ;;
   paint) case_paint ;;
+  voice) case_voice ;;
   *) echo "unknown case $case_name" >&2; exit 2 ;;
 esac
 finish

@@ -17,6 +17,7 @@
 #include "game/forms/sdl/sdl_cursor_cache.h"
 #include "game/forms/sdl/sdl_video_driver.h"
 #include "game/forms/sdl/sdl_window.h"
+#include "game/forms/sdl/wayland_shortcuts.h"
 #include "game/forms/sdl/x11_errors.h"
 
 namespace forms {
@@ -28,6 +29,9 @@ constexpr int kLongestWaitMs = 60'000;  // one wait's cap; a far deadline just l
 // A busy handler turns the event loop thousands of times a second; the display is asked for
 // new input at most this often then, which nobody can tell from at once.
 constexpr double kPumpSpacingMs = 1.0;
+// The desktop file's id: every window carries it as its Wayland app id and X11 class, so a
+// desktop knows the game by its entry and GNOME keeps a parent's answer about its shortcuts.
+constexpr char kAppId[] = "org.wobbleton.playboard";
 
 double EpochMs() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -52,6 +56,11 @@ SdlPlatform::SdlPlatform()
   // A child's first click on a window must count, focused or not.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // SDL would minimise a full-screen window at Alt+Tab even while it holds the keyboard.
+  SDL_SetHint(SDL_HINT_ALLOW_ALT_TAB_WHILE_GRABBED, "0");
+  // SDL 2.26 reads the app id and class from the environment when its video starts.
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", kAppId, 1);
+  setenv("SDL_VIDEO_X11_WMCLASS", kAppId, 1);
   // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
   PassOverXErrors();
   std::string& driver = video_driver_;
@@ -84,6 +93,7 @@ SdlPlatform::SdlPlatform()
 SdlPlatform::~SdlPlatform() {
   // Everything SDL made goes before SDL_Quit.
   windows_.clear();
+  wayland_shortcuts_.reset();
   cursors_.reset();
   SDL_Quit();
 }
@@ -111,13 +121,14 @@ int SdlPlatform::TwipsPerPixel() {
 }
 
 WindowId SdlPlatform::CreateWindow(const WindowSpec& spec) {
-  auto window = std::make_unique<SdlWindow>(spec, DisplayBounds());
+  auto window = std::make_unique<SdlWindow>(spec, DisplayBounds(), video_driver_ == "wayland");
   if (!window->Valid()) {
     Trace(std::string("no window: ") + SDL_GetError());
     return 0;
   }
   if (keyboard_grab_) window->SetKeyboardGrab(true);
   const WindowId id = next_window_++;
+  if (video_driver_ == "wayland") InhibitShortcutsOf(*window, id);
   windows_[id] = std::move(window);
   const PixelRect place = PlaceWindow(spec, DisplayBounds());
   Trace("window id=" + std::to_string(id) + " w=" + std::to_string(place.w) +
@@ -215,8 +226,13 @@ bool SdlPlatform::NextNativeEvent(SDL_Event& native, double deadline_ms) {
 }
 
 void SdlPlatform::Observe(const SDL_Event& native) {
+  if (native.type == SDL_KEYUP) return ObserveKeyUp(native.key);
   if (native.type != SDL_WINDOWEVENT) return;
   const WindowId window = FromSdlId(native.window.windowID);
+  const bool gained = native.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+  if (gained || native.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+    if (SdlWindow* focused = Find(window)) focused->OnFocus(gained);
+  }
   if (native.window.event == SDL_WINDOWEVENT_EXPOSED) {
     if (SdlWindow* cover = Find(window); cover != nullptr && cover->IsCover()) cover->PaintBlack();
   }
@@ -224,6 +240,15 @@ void SdlPlatform::Observe(const SDL_Event& native) {
     auto found = window_cursors_.find(window);
     SDL_SetCursor(found != window_cursors_.end() ? found->second : SDL_GetDefaultCursor());
   }
+}
+
+// GNOME's Super+Escape gives the desktop back its shortcuts and ends an Xwayland window's grab
+// without a word to the window, so the grab is taken anew as that chord's Windows key comes up.
+void SdlPlatform::ObserveKeyUp(const SDL_KeyboardEvent& key) {
+  const SDL_Scancode code = key.keysym.scancode;
+  if (video_driver_ != "x11" || !keyboard_grab_) return;
+  if (code != SDL_SCANCODE_LGUI && code != SDL_SCANCODE_RGUI) return;
+  if (SdlWindow* window = Find(FromSdlId(key.windowID))) window->GrabAfresh();
 }
 
 // A window shrunk while hidden keeps its form's size: the form hears nothing of it.
@@ -293,6 +318,13 @@ void SdlPlatform::FocusTopWindow() {
 
 void SdlPlatform::GrabWindows(bool grab) {
   for (const auto& [id, window] : windows_) window->SetKeyboardGrab(grab);
+}
+
+void SdlPlatform::InhibitShortcutsOf(SdlWindow& window, WindowId id) {
+  if (!wayland_shortcuts_) wayland_shortcuts_ = std::make_unique<WaylandShortcuts>(window.Native());
+  window.InhibitThrough(*wayland_shortcuts_, [this, id](const std::string& line) {
+    Trace(line + " id=" + std::to_string(id));
+  });
 }
 
 void SdlPlatform::Trace(const std::string& line) {
