@@ -74,9 +74,9 @@ forms::Form& ScreenOf(shell::Game& game, const std::string& name) {
 // The picture's form after its play; false when the game did not get there.
 bool Render(const Picture& picture, const std::string& folder) {
   wobtest::Scenario scenario;
-  scenario.Lockdown().uses_companion = false;  // as on Linux: no companion beside the game
+  // As on Linux: no companion beside the game.
   shell::Game& game =
-      scenario.Make<wobtest::GameHolder>(scenario.Sound(), scenario.Lockdown()).game;
+      scenario.Make<wobtest::GameHolder>(scenario.Sound(), scenario.Keyboard(), nullptr).game;
   scenario.Start(game.frmSplash);
   scenario.Advance(100);
   forms::Form* form = &game.frmSplash;
