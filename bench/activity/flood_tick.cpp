@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "bench/activity/activity_probe.h"
 #include "game/shell/native_backends.h"
 #include "game/sound/wave_output_headless.h"
+#include "tests/lib/activity_screen_probe.h"
 
 namespace {
 

@@ -67,4 +67,24 @@ TEST(JpegHeader, DeclaredSizeOrNothing) {
   }
 }
 
+TEST(JpegHeader, ReducedScaleIsTheSmallestThatStillCoversTheShownSize) {
+  struct Case {
+    int width, height, min_width, min_height, eighths;
+  };
+  const Case cases[] = {
+      {256, 256, 32, 32, 1},                              // exactly an eighth
+      {256, 256, 33, 32, 2},                              // one pixel more needs the next scale
+      {256, 256, 120, 100, 4},                            // the wider side decides
+      {256, 256, 100, 130, 5},                            // and so does the taller one
+      {255, 255, 32, 32, 1},                              // decoders round up: 255 / 8 gives 32
+      {800, 688, 300, 258, 3},                            // 3/8 of 800 x 688 is exactly 300 x 258
+      {800, 688, 300, 259, 4},   {256, 256, 257, 10, 8},  // larger than the picture: whole
+      {256, 256, 4000, 4000, 8}, {1, 1, 1, 1, 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(forms::ReducedScaleEighths(c.width, c.height, c.min_width, c.min_height), c.eighths)
+        << c.width << "x" << c.height << " shown at " << c.min_width << "x" << c.min_height;
+  }
+}
+
 }  // namespace

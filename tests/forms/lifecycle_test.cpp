@@ -93,6 +93,19 @@ TEST(Lifecycle, AFormUnderAFullScreenModalHoldsNoFrameAndComesBackAsItWas) {
   EXPECT_EQ(s.Platform().FrameBytes(), one_frame);
 }
 
+TEST(Lifecycle, OpeningAndLeavingAScreenNeverHoldsTwoFullScreenFrames) {
+  wobtest::Scenario s(320, 240);
+  MenuAndScreen forms(s);
+  s.Start(forms.menu);
+  for (int round = 0; round < 2; ++round) {
+    s.Click(forms.menu.Get<forms::Image>("cmdOpen"));
+    ASSERT_TRUE(forms.screen.Loaded());
+    s.Click(forms.screen.Get<forms::CommandButton>("cmdExit"));
+    ASSERT_FALSE(forms.screen.Loaded());
+  }
+  EXPECT_EQ(s.Platform().peak_frame_bytes, 320 * 240 * 4);
+}
+
 TEST(Lifecycle, AModalFormThatLeavesPartOfTheScreenKeepsTheFormBehindItDrawn) {
   wobtest::Scenario s(320, 240);
   MenuAndScreen forms(s);

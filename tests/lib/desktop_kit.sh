@@ -67,7 +67,7 @@ game_start() {
     wobbleton-playboard >"$log" 2>&1 &
   wob_pid=$!
   lib_track "$wob_pid"
-  lib_wait_for 20 grep -q "window id=[0-9]* w=$screen_w h=$screen_h" "$log" || fail "no main menu"
+  lib_wait_for 40 grep -q "window id=[0-9]* w=$screen_w h=$screen_h" "$log" || fail "no main menu"
   menu_id=$(grep -o "window id=[0-9]* w=$screen_w h=$screen_h" "$log" | head -n 1 | grep -o '[0-9]*' |
     head -n 1)
   lib_wait_for 20 grep -q "present id=$menu_id " "$log" || fail "the main menu was never drawn"

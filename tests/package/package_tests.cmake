@@ -10,8 +10,9 @@ if(WIN32)
              COMMAND bash ${WOB_WINE_SESSION} bash ${here}/wine_installer.sh ${WOB_SETUP_FILE}
                      ${WOB_APP_DIR} ${WOB_WINE_DRIVER} ${CMAKE_BINARY_DIR}/tests/package
                      ${PROJECT_VERSION})
-    # The installed game starts the companion, whose hosts find each other by window class.
-    set_tests_properties(package_windows_installer PROPERTIES LABELS "package;wine" TIMEOUT 300
+    # The installed game starts the companion, whose hosts find each other by window class. The
+    # installer and uninstaller run several times over some five hundred files (the voices).
+    set_tests_properties(package_windows_installer PROPERTIES LABELS "package;wine" TIMEOUT 600
                                                                RESOURCE_LOCK wine_desktop
                          ENVIRONMENT WOB_SCREEN_GEOMETRY=${WOB_SCREEN_GEOMETRY})
   endif()

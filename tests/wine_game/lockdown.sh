@@ -278,7 +278,8 @@ case_companion_missing_at_exit() {
 
 case "$case_name" in
   companion_once | companion_running | companion_other_case | companion_kept | \
-    companion_ended_by_hand | menu_picture_missing | companion_kept_after_kill | game_killed | \
+    companion_ended_by_hand | menu_picture_missing | companion_kept_after_kill | \
+    companion_kept_when_set_during_play | game_killed | \
     swallowed_keys | companion_missing_at_load | companion_missing_at_exit)
     "case_$case_name"
     ;;

@@ -56,7 +56,6 @@ class HeadlessPlatform : public Platform {
   void WaitIdle();
   void Shutdown();      // makes the waiting program leave its loop (HeadlessShutdown)
   void MarkFinished();  // the program's thread has ended
-  double VirtualNowMs();
   // From the program's thread: a handler that takes this long (time jumps ahead at once).
   void Spend(double ms);
 
@@ -70,7 +69,8 @@ class HeadlessPlatform : public Platform {
   Canvas* FrameBuffer(WindowId window, int width, int height) override;
   void Present(WindowId window, const std::vector<PixelRect>& dirty) override;
   void ReleaseFrameBuffer(WindowId window) override;
-  long long FrameBytes() const;  // the memory of every frame held now
+  long long FrameBytes() const;    // the memory of every frame held now
+  long long peak_frame_bytes = 0;  // the most FrameBytes ever was; tests may reset it
   void SetCursor(WindowId window, const Picture* cursor) override;
   void FocusWindow(WindowId window) override;
   void SetKeyboardGrab(bool grab) override { keyboard_grabbed = grab; }

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -29,6 +30,7 @@ constexpr int kLongestWaitMs = 60'000;  // one wait's cap; a far deadline just l
 // A busy handler turns the event loop thousands of times a second; the display is asked for
 // new input at most this often then, which nobody can tell from at once.
 constexpr double kPumpSpacingMs = 1.0;
+constexpr int kOwnMappingBytes = 128 * 1024;  // a 180 x 180 picture or more
 // The desktop file's id: every window carries it as its Wayland app id and X11 class, so a
 // desktop knows the game by its entry and GNOME keeps a parent's answer about its shortcuts.
 constexpr char kAppId[] = "org.wobbleton.playboard";
@@ -46,10 +48,24 @@ bool ShowsOnScreen(const char* driver) {
   return !invisible || std::getenv("SDL_VIDEODRIVER") != nullptr;
 }
 
+// SDL's video start asks D-Bus for the session bus. Where there is none to be found (a bare X
+// server, a kiosk session), libdbus would launch a bus daemon of its own: a third of a second
+// before the first frame, and a daemon left behind. Tell it plainly that there is none.
+void KeepDbusFromLaunchingABus() {
+  if (std::getenv("DBUS_SESSION_BUS_ADDRESS") != nullptr) return;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && access((std::string(runtime) + "/bus").c_str(), F_OK) == 0) return;
+  setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform()
     : translator_([this](std::uint32_t sdl_window_id) { return FromSdlId(sdl_window_id); }) {
+  const char* trace = std::getenv("WOB_TRACE");
+  trace_ = trace != nullptr && std::string(trace) == "1";
+  // The steps to the first frame, for the start-up benchmark: libraries loaded, video started.
+  Trace("start");
   // SDL would turn Ctrl+C and SIGTERM into SDL_QUIT, which the game ignores on purpose;
   // leave the signals their ordinary effect so the program can still be stopped.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -63,6 +79,10 @@ SdlPlatform::SdlPlatform()
   setenv("SDL_VIDEO_X11_WMCLASS", kAppId, 1);
   // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
   PassOverXErrors();
+  KeepDbusFromLaunchingABus();
+  // Decoded and scaled pictures are large and short-lived: each gets a mapping of its own that
+  // goes back to the system when it is freed, instead of heap pages that stay resident.
+  mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
   std::string& driver = video_driver_;
   try {
     driver = StartVideo(
@@ -86,8 +106,7 @@ SdlPlatform::SdlPlatform()
   counter_start_ = SDL_GetPerformanceCounter();
   counter_frequency_ = SDL_GetPerformanceFrequency();
   cursors_ = std::make_unique<SdlCursorCache>();
-  const char* trace = std::getenv("WOB_TRACE");
-  trace_ = trace != nullptr && std::string(trace) == "1";
+  Trace("video " + driver);
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -141,9 +160,6 @@ void SdlPlatform::DestroyWindow(WindowId window) {
   window_cursors_.erase(window);
   std::erase(shown_order_, window);
   FocusTopWindow();
-  // A screen that closes leaves its pictures' memory free inside the heap: give it back to
-  // the system, or the game's size would only ever grow from screen to screen.
-  malloc_trim(0);
 }
 
 void SdlPlatform::ShowWindow(WindowId window, bool visible) {
@@ -169,7 +185,17 @@ Canvas* SdlPlatform::FrameBuffer(WindowId window, int width, int height) {
 
 void SdlPlatform::ReleaseFrameBuffer(WindowId window) {
   // Only X11 gives a shrunk window's surface memory back at once and keeps the window's place.
-  if (SdlWindow* native = Find(window)) native->ReleaseFrame(video_driver_ == "x11");
+  SdlWindow* native = Find(window);
+  if (native == nullptr) return;
+  const bool shrink = video_driver_ == "x11";
+  // A window that gives its frame back as it leaves uncovers the ones it hid: they take their
+  // size back first, so that the desktop never shows through before they are drawn.
+  if (shrink) {
+    for (auto& [id, other] : windows_) {
+      if (id != window && other->Visible()) other->Regrow();
+    }
+  }
+  native->ReleaseFrame(shrink);
 }
 
 void SdlPlatform::Present(WindowId window, const std::vector<PixelRect>& dirty) {
@@ -232,6 +258,12 @@ void SdlPlatform::Observe(const SDL_Event& native) {
   const bool gained = native.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
   if (gained || native.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
     if (SdlWindow* focused = Find(window)) focused->OnFocus(gained);
+    if (gained && keyboard_grab_) Trace("focus id=" + std::to_string(window));
+  }
+  // A shown X11 window is managed: it says now that it may grab the keyboard under Xwayland,
+  // well before its focus, so the grab SDL takes at the focus already counts.
+  if (native.window.event == SDL_WINDOWEVENT_SHOWN && video_driver_ == "x11") {
+    if (SdlWindow* shown = Find(window)) shown->AllowGrab();
   }
   if (native.window.event == SDL_WINDOWEVENT_EXPOSED) {
     if (SdlWindow* cover = Find(window); cover != nullptr && cover->IsCover()) cover->PaintBlack();

@@ -88,6 +88,10 @@ void SdlWindow::OnFocus(bool gained) {
   if (gained) GrabAfresh();
 }
 
+void SdlWindow::AllowGrab() {
+  if (!cover_) AllowXwaylandKeyboardGrab(window_);
+}
+
 void SdlWindow::GrabAfresh() {
   if (inhibitor_ || cover_ || !grab_) return;
   AllowXwaylandKeyboardGrab(window_);
@@ -131,10 +135,17 @@ void SdlWindow::ReleaseFrame(bool shrink) {
   own_frame_ = false;
   if (!shrink || shrunk_) return;
   // SDL frees a window surface only when it makes the next one, after a resize.
+  SDL_GetWindowSize(window_, &full_width_, &full_height_);
   SDL_SetWindowSize(window_, 1, 1);
   SDL_GetWindowSurface(window_);
   surface_ = nullptr;
   shrunk_ = true;
+}
+
+void SdlWindow::Regrow() {
+  if (!shrunk_) return;
+  SDL_SetWindowSize(window_, full_width_, full_height_);
+  shrunk_ = false;
 }
 
 long SdlWindow::Present(const std::vector<PixelRect>& dirty) {

@@ -36,7 +36,9 @@ class SdlWindow {
   void SetKeyboardGrab(bool grab);
   // The window got or lost the keyboard focus: the moment to ask again for the grab.
   void OnFocus(bool gained);
-  // On X11: says again that the window may grab the keyboard under Xwayland, and grabs it anew.
+  // On X11: says that the window may grab the keyboard under Xwayland.
+  void AllowGrab();
+  // On X11: says it again, and grabs the keyboard anew.
   void GrabAfresh();
   // The frame, width x height: the window surface's own pixels where they have the canvas's
   // layout (X11), else a canvas of its own that is copied to the surface at each present.
@@ -45,6 +47,9 @@ class SdlWindow {
   // (it is hidden under another) until the next Frame gives it back its size.
   void ReleaseFrame(bool shrink);
   bool Shrunk() const { return shrunk_; }
+  // A shrunk window takes its size back without a surface yet: one about to be uncovered then
+  // keeps the pixels shown over it (X11 paints no background) until it is drawn.
+  void Regrow();
   // Presents just the dirty rectangles. Returns the number of pixels shown.
   long Present(const std::vector<PixelRect>& dirty);
   bool IsCover() const { return cover_; }
@@ -59,6 +64,7 @@ class SdlWindow {
   bool own_frame_ = false;       // frame_ has pixels of its own, copied to the surface
   bool surface_is_new_ = false;  // and the surface has none of them yet
   bool shrunk_ = false;
+  int full_width_ = 0, full_height_ = 0;  // pixels, the size before shrinking
   bool visible_ = false;
   bool cover_ = false;  // a plain black window over another display
   bool grab_ = false;
