@@ -138,6 +138,7 @@ echo "GNOME Shell, X11 through Xwayland"
 path=x11
 # shellcheck disable=SC2046
 game_start $(x11_env)
+lib_wait_for 10 grep -q "focus id=$menu_id" "$log" || fail "the menu never had the focus"
 run_table "${x11_table[@]}"
 game_stop
 # shellcheck disable=SC2046

@@ -24,8 +24,14 @@ else()
   file(MAKE_DIRECTORY ${install_out})
   add_test(NAME package_linux_install
            COMMAND bash ${here}/linux_install.sh ${CMAKE_BINARY_DIR} ${WOB_DEB_FILE} ${install_out})
+  # Without a maintainer the package is not made: Debian asks every package to name one.
+  add_test(NAME package_deb_needs_maintainer
+           COMMAND bash ${PROJECT_SOURCE_DIR}/packaging/debian/make_deb.sh ${CMAKE_BINARY_DIR}
+                   ${PROJECT_VERSION} ${CMAKE_BINARY_DIR}/tests/package/unmade.deb "")
+  set_tests_properties(package_deb_needs_maintainer PROPERTIES
+                       PASS_REGULAR_EXPRESSION "the package needs a maintainer")
   set_tests_properties(package_deb_contents package_deb_validators package_linux_install
-                       PROPERTIES LABELS package TIMEOUT 180)
+                       package_deb_needs_maintainer PROPERTIES LABELS package TIMEOUT 180)
   set_tests_properties(package_linux_install PROPERTIES
                        ENVIRONMENT WOB_SCREEN_GEOMETRY=${WOB_SCREEN_GEOMETRY})
 endif()
