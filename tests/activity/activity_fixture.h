@@ -13,7 +13,7 @@
 #include "game/game_state.h"
 #include "game/sound/wave_output_headless.h"
 #include "tests/lib/activity_screen_probe.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace activity_test {
 

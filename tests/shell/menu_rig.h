@@ -7,8 +7,8 @@
 #include "game/game_state.h"
 #include "game/shell/main_menu_form.h"
 #include "game/shell/splash_form.h"
+#include "tests/lib/scenario.h"
 #include "tests/shell/stub_screen.h"
-#include "tests/support/scenario.h"
 
 namespace shelltest {
 
