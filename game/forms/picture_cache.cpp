@@ -33,21 +33,21 @@ void PictureCache::Store(const std::string& path, const std::vector<unsigned cha
   std::lock_guard lock(mutex_);
   const auto found = by_path_.find(path);
   if (found != by_path_.end()) {
-    bytes_ -= PixelBytes(*found->second->picture);
+    bytes_ -= found->second->held;
     order_.erase(found->second);
     by_path_.erase(found);
   }
   const std::size_t size = PixelBytes(*picture);
   if (size > limit_bytes_ / 4) return;
   EvictTo(limit_bytes_ - size);
-  order_.push_front({path, Fnv1a(bytes), bytes.size(), std::move(picture)});
+  order_.push_front({path, Fnv1a(bytes), bytes.size(), size, std::move(picture)});
   by_path_[path] = order_.begin();
   bytes_ += size;
 }
 
 void PictureCache::EvictTo(std::size_t limit) {
   while (bytes_ > limit && !order_.empty()) {
-    bytes_ -= PixelBytes(*order_.back().picture);
+    bytes_ -= order_.back().held;
     by_path_.erase(order_.back().path);
     order_.pop_back();
   }

@@ -31,7 +31,8 @@ class PictureCache {
   struct Entry {
     std::string path;
     std::uint64_t hash;
-    std::size_t size;
+    std::size_t size;  // of the file
+    std::size_t held;  // the bytes counted for it when stored: a JPEG decoded later holds more
     PictureRef picture;
   };
   using Order = std::list<Entry>;  // most recently used first

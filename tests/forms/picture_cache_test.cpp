@@ -72,6 +72,15 @@ TEST(PictureCache, AHugePictureIsNotKeptAndPushesNothingOut) {
   EXPECT_NE(cache.Find("small", kBytesA), nullptr);
 }
 
+TEST(PictureCache, CountsWhatItStoredThoughAJpegIsDecodedLater) {
+  PictureCache cache(1 << 20);
+  const PictureRef jpeg = std::make_shared<const Picture>(Picture::Jpeg({1, 2, 3}, 16, 16));
+  cache.Store("a.jpg", kBytesA, jpeg);
+  jpeg->Pixels();  // drawn: it holds its pixels now as well as its bytes
+  cache.Clear();
+  EXPECT_EQ(cache.Bytes(), 0u);
+}
+
 }  // namespace
 
 TEST(ScaledPictures, SharedPerPictureAndSizeBoundedAndNeverKeptForAGonePicture) {
