@@ -45,7 +45,7 @@ void ActivityScreen::SayName(const std::string& picture) {
   if (!game_.SoundSwitch || !game_.settings.speak_names) return;
   const std::string name = SpokenName(picture);
   if (name.empty()) return;
-  sound_.Say(App().Path() + "\\voices\\" + game_.voice_language + "\\" + name + ".wav");
+  sound_.Say(VoiceClip(App().Path(), game_.voice_language, name));
 }
 
 // The lowest free slot, or 0 when all are taken; the event loop gets a turn after each taken one.

@@ -117,6 +117,11 @@ std::string SpokenName(const std::string& picture) {
   return {};
 }
 
+std::string VoiceClip(const std::string& app_folder, const std::string& language,
+                      const std::string& name) {
+  return app_folder + "\\voices\\" + language + "\\" + name + ".wav";
+}
+
 int PickerIndex(const std::string& name) {
   for (int i = 0; i < kPickerCount; ++i) {
     if (name == kPickers[i].name) return i;

@@ -57,6 +57,10 @@ std::string PictureForKey(const ScreenTable& table, int character);
 // "\3Bounce.jpg" "3", "\squBounce.jpg" "square"; "" for any other file.
 std::string SpokenName(const std::string& picture);
 
+// The clip a name is said from: the app folder's voices\<language>\<name>.wav.
+std::string VoiceClip(const std::string& app_folder, const std::string& language,
+                      const std::string& name);
+
 // The index into kPickers of the picker with this control name; -1 when there is none.
 int PickerIndex(const std::string& name);
 

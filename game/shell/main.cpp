@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/activity/screen_table.h"
 #include "game/forms/application.h"
 #include "game/forms/resolve_path.h"
 #include "game/settings/settings_file.h"
@@ -31,7 +32,7 @@ std::unique_ptr<shell::NativeBackends> OpenBackends() {
 void StartWithSettings(shell::Game& game, const std::string& app_folder,
                        const shell::CommandLine& line) {
   const auto has_voice = [&](const std::string& code) {
-    return !forms::ResolvePath(app_folder + "\\voices\\" + code + "\\a.wav").empty();
+    return !forms::ResolvePath(activity::VoiceClip(app_folder, code, "a")).empty();
   };
   shell::StartSettings start = shell::ReadStartSettings(settings::SettingsPath(), line,
                                                         settings::ComputerLanguage(), has_voice);

@@ -91,6 +91,7 @@ const std::map<std::string, std::string> kPieces = {
     {".ico", "the cursors \\1.ico to \\10.ico, from a random number"},
     {".jpg", "the letters \\A.jpg to \\Z.jpg, from the typed character"},
     {"Bounce.jpg", "the digits \\1Bounce.jpg to \\6Bounce.jpg, from the typed character"},
+    {".wav", "the voice clips voices\\<code>\\<name>.wav, checked by the voice clips' own test"},
 };
 
 std::vector<std::string> BuiltNames() {
