@@ -13,6 +13,7 @@
 
 #include "game/forms/input.h"
 #include "game/forms/resolve_path.h"
+#include "game/lockdown/escape_tally.h"
 #include "game/lockdown/key_filter.h"
 
 extern char** environ;
@@ -52,9 +53,12 @@ bool PosixLockdown::StartProgram(const std::string& path, int window_style) {
 
 std::intptr_t PosixLockdown::InstallKeyboardHook() {
   hook_ = 1;
-  app_.SetKeyFilter([](int key_code, int shift) {
-    return ShouldSwallow(key_code, (shift & forms::kShiftAlt) != 0,
-                         (shift & forms::kShiftCtrl) != 0);
+  app_.SetKeyFilter([](int key_code, int shift, bool key_down) {
+    const bool alt_down = (shift & forms::kShiftAlt) != 0;
+    const bool ctrl_down = (shift & forms::kShiftCtrl) != 0;
+    const bool swallow = ShouldSwallow(key_code, alt_down, ctrl_down);
+    GameEscapes().Decided(key_code, alt_down, ctrl_down, key_down, swallow);
+    return swallow;
   });
   app_.GrabKeyboard(true);
   if (console_keys_ != nullptr) console_keys_->Disarm();
