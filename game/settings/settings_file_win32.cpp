@@ -1,4 +1,4 @@
-// The settings folder and the atomic rename on Windows: %APPDATA%\Wobbleton Playboard.
+// The settings and pictures folders and the atomic rename on Windows, from the known folders.
 #include <shlobj.h>
 #include <windows.h>
 
@@ -13,6 +13,14 @@ std::filesystem::path SettingsPath() {
     path = std::filesystem::path(roaming) / L"Wobbleton Playboard" / L"settings.ini";
   }
   CoTaskMemFree(roaming);
+  return path;
+}
+
+std::filesystem::path PicturesFolder() {
+  PWSTR pictures = nullptr;
+  std::filesystem::path path;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &pictures))) path = pictures;
+  CoTaskMemFree(pictures);
   return path;
 }
 
