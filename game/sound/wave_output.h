@@ -15,6 +15,16 @@ class WaveOutput {
   // Silences every sound of the program.
   virtual void Stop() = 0;
   virtual int DeviceCount() = 0;
+
+  // The loudness of the sounds played from now on, as a factor of the recorded level: 1 plays
+  // them as recorded, kQuietGain is the parent's quiet setting.
+  void SetGain(float gain) { gain_ = gain; }
+  float Gain() const { return gain_; }
+
+ private:
+  float gain_ = 1.0f;
 };
+
+inline constexpr float kQuietGain = 0.25f;  // about -12 dB
 
 }  // namespace sound

@@ -4,7 +4,7 @@
 namespace sound {
 
 void HeadlessWaveOutput::Play(const std::string& path, bool asynchronous) {
-  plays.push_back({path, asynchronous});
+  plays.push_back({path, asynchronous, Gain()});
 }
 
 }  // namespace sound

@@ -33,6 +33,7 @@ class SdlWaveOutput : public WaveOutput {
   bool StartAudio();
   bool OpenDevice();
   std::vector<std::uint8_t> LoadForDevice(const std::string& path);
+  void ScaleSamples(std::vector<std::uint8_t>& samples) const;
   static void FillCallback(void* self, std::uint8_t* stream, int length);
   void Fill(std::uint8_t* stream, int length);
   void WaitUntilEnded(std::uint64_t sound, double seconds);
