@@ -11,6 +11,8 @@ struct GameState {
   bool SoundSwitch = false;
   // What the parent chose in the settings file; the defaults are the game as it always played.
   settings::Settings settings;
+  // When the main menu was loaded: the game's start, for the parent's figures (platform clock, ms).
+  double GameStartedMs = 0;
 };
 
 }  // namespace game

@@ -6,6 +6,8 @@
 #include "game/forms/application.h"
 #include "game/forms/native_platform.h"
 #include "game/forms/resolve_path.h"
+#include "game/settings/settings_file.h"
+#include "game/settings/settings_store.h"
 #include "game/shell/game.h"
 #include "game/shell/game_version.h"
 
@@ -46,6 +48,13 @@ int main() {
   lockdown::ConsoleKeysX11 console_keys;
   lockdown::PosixLockdown lockdown(app, platform->VideoDriver() == "x11" ? &console_keys : nullptr);
 #endif
-  shell::Game game(app, sound, lockdown);
+  settings::LoadedSettings loaded = settings::LoadSettings(settings::SettingsPath());
+#ifndef _WIN32
+  for (const std::string& problem : loaded.problems) std::fprintf(stderr, "%s\n", problem.c_str());
+#endif
+  settings::SettingsStore store(settings::SettingsPath(), loaded.ini);
+  shell::Game game(app, sound, lockdown, &store);
+  game.state.settings = loaded.settings;
+  sound.SetGain(shell::GainFor(loaded.settings.volume));
   return app.Run(game.frmSplash);
 }

@@ -9,6 +9,8 @@
 #include "game/game_state.h"
 #include "game/lockdown/accessibility_hotkeys.h"
 #include "game/lockdown/lockdown_service.h"
+#include "game/shell/held_combination.h"
+#include "game/shell/parent_panel.h"
 
 namespace shell {
 
@@ -18,6 +20,7 @@ struct MenuScreens {
   forms::Form& frmNumbers;
   forms::Form& frmShapes;
   forms::Form& frmPaint;
+  ParentPanel* frmParent = nullptr;  // opened by holding Ctrl+Alt+O; none: the keys do nothing
 };
 
 class MainMenuForm : public forms::Form {
@@ -29,6 +32,7 @@ class MainMenuForm : public forms::Form {
   void Form_Load() override;
   void Form_Resize() override;
   void Form_KeyDown(int key_code, int shift) override;
+  void Form_KeyUp(int key_code, int shift) override;
   void Form_KeyPress(int key_ascii) override;
   void Form_Unload() override;
 
@@ -59,12 +63,17 @@ class MainMenuForm : public forms::Form {
   void LayOutButtons(double width, double height);
   void LayOutLabels(double width, double height);
   void ReleaseLockdownAfterError();
+  void ExitGame();
+  void StartHold(int key_code);
+  void tmrParentHold_Timer();
+  void ShowHold();  // the ring's fill, or no ring when no hold runs
 
   game::GameState& game_;
   lockdown::LockdownService& lockdown_;
   MenuScreens screens_;
   bool started_companion_ = false;  // this run's load started the companion, and no stop yet
   lockdown::AccessibilityHotkeys hotkeys_;
+  HeldCombination hold_;  // Ctrl+Alt+O for the panel, Ctrl+Alt+T when the exit is held
 };
 
 }  // namespace shell
