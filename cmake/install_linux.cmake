@@ -31,6 +31,7 @@ install(CODE "
   endif()")
 
 install(FILES ${WOB_APP_ASSET_FILES} DESTINATION ${data_dir})
+install(DIRECTORY ${WOB_VOICES_DIR} DESTINATION ${data_dir})
 # The labels font stays the font package's: a relative link to it, correct wherever the prefix is.
 get_filename_component(font_name ${WOB_APP_FONT_FILE} NAME)
 install(CODE "

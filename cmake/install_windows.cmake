@@ -1,8 +1,9 @@
-# The Windows layout: one flat folder, as the app folder holds it: the four programs, every
-# asset and the labels font. The zip and the installer are made from it.
+# The Windows layout, as the app folder holds it: the four programs, every asset and the labels
+# font, and the spoken names in a folder per language below "voices". The zip and the installer are made from it.
 install(PROGRAMS $<TARGET_FILE:wob> $<TARGET_FILE:muzzle_host> $<TARGET_FILE:muzcfg>
                  $<TARGET_FILE:muzzle_hooks> DESTINATION .)
 install(FILES ${WOB_APP_ASSET_FILES} ${WOB_APP_FONT_FILE} DESTINATION .)
+install(DIRECTORY ${WOB_VOICES_DIR} DESTINATION .)
 
 set(WOB_ZIP_FILE ${WOB_DIST_DIR}/${WOB_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x64.zip)
 set(WOB_SETUP_FILE ${WOB_DIST_DIR}/${WOB_PACKAGE_NAME}-${PROJECT_VERSION}-setup.exe)

@@ -1,6 +1,8 @@
 // State shared by the whole game: the screens of every folder read and change it.
 #pragma once
 
+#include <string>
+
 #include "game/settings/settings.h"
 
 namespace game {
@@ -13,6 +15,9 @@ struct GameState {
   settings::Settings settings;
   // When the main menu was loaded: the game's start, for the parent's figures (platform clock, ms).
   double GameStartedMs = 0;
+  // The language whose clips speak the names ("de": the folder voices\de beside the game),
+  // chosen at start from the setting and the computer's language.
+  std::string voice_language = "en";
 };
 
 }  // namespace game

@@ -107,15 +107,12 @@ std::uint64_t CreationTime(HANDLE process) {
   return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
-// The game that started this host, opened for waiting on its end, when the host is to end with
-// it; null otherwise (started by hand, told to stay, or the game already gone).
+// The game that started this host, opened for waiting on its end; null otherwise (started by
+// hand, or the game already gone).
 HANDLE OpenStartingGame() {
   std::string parent_name;
   const DWORD parent = ParentProcess(parent_name);
-  if (parent == 0 || !blocker::WatchesStartingProcess(
-                         parent_name, SettingOn(blocker::Setting::kShutDownWhenRunAgain))) {
-    return nullptr;
-  }
+  if (parent == 0 || !blocker::WatchesStartingProcess(parent_name)) return nullptr;
   HANDLE game = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, parent);
   if (game != nullptr &&
       !blocker::IsStillTheParent(CreationTime(game), CreationTime(GetCurrentProcess()))) {
@@ -125,16 +122,18 @@ HANDLE OpenStartingGame() {
   return game;
 }
 
-// Dispatches messages until the quit message, or until the watched game's process ends. Blocks
-// in between: the host has no timer and never polls.
+// Dispatches messages until the quit message, or until the watched game's process ends while a
+// second start would close the host. Blocks in between: the host has no timer and never polls.
 void RunMessageLoop(HANDLE game) {
   while (game != nullptr) {
     // Wakes for messages already seen too: the quit message that a sent close message posts
     // while the loop peeks is never new to the wait.
     const DWORD woken =
         MsgWaitForMultipleObjectsEx(1, &game, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (woken == WAIT_OBJECT_0) return;
-    if (woken == WAIT_FAILED) break;  // go on as a host that watches nothing
+    // Read when it matters, as a second start reads it: a parent may change it during play.
+    if (woken == WAIT_OBJECT_0 && SettingOn(blocker::Setting::kShutDownWhenRunAgain)) return;
+    if (woken == WAIT_OBJECT_0) break;  // told to stay: a host that watches nothing
+    if (woken == WAIT_FAILED) break;    // go on as a host that watches nothing
     while (PeekMessageA(&Message, nullptr, 0, 0, PM_REMOVE)) {
       if (Message.message == WM_QUIT) return;
       DispatchMessageA(&Message);

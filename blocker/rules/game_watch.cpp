@@ -17,8 +17,8 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool WatchesStartingProcess(std::string_view parent_exe_name, bool shutdown_when_run_again) {
-  return shutdown_when_run_again && SameNameIgnoringCase(parent_exe_name, kGameExeName);
+bool WatchesStartingProcess(std::string_view parent_exe_name) {
+  return SameNameIgnoringCase(parent_exe_name, kGameExeName);
 }
 
 }  // namespace blocker

@@ -9,11 +9,11 @@ namespace blocker {
 // The game's executable, as it starts the host.
 inline constexpr char kGameExeName[] = "WOB.exe";
 
-// The host watches the process that started it, and shuts down as at a second start when that
-// process ends, only when the game started it (its parent's executable is "WOB.exe", letter
-// case ignored) and a second start would close it (`ShutDownWhenRunAgain` on). Started by hand
-// or told to stay, it runs until a second start, as ever.
-bool WatchesStartingProcess(std::string_view parent_exe_name, bool shutdown_when_run_again);
+// The host watches the process that started it only when the game started it (its parent's
+// executable is "WOB.exe", letter case ignored). When that process ends, the host shuts down as
+// at a second start if `ShutDownWhenRunAgain`, read then, is on, and otherwise runs on until a
+// second start, as a host started by hand always does.
+bool WatchesStartingProcess(std::string_view parent_exe_name);
 
 // A process id names another program once its process has ended. The parent is the one that
 // started this process only when it was created no later than this one (creation times in the

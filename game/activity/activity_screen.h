@@ -32,7 +32,7 @@ struct Slot {
 
 class ActivityScreen : public forms::Form {
  public:
-  // sound: where the celebration's firework sound plays.
+  // sound: where the celebration's firework sound plays and the pictures say their names.
   ActivityScreen(forms::Application& app, game::GameState& game, sound::WaveOutput& sound,
                  const ScreenTable& table);
   ~ActivityScreen() override;
@@ -75,6 +75,7 @@ class ActivityScreen : public forms::Form {
   int TakeFreeSlot();
   std::string ChoosePicture(int group);
   void PlacePicture(forms::Image& image, const std::string& file);
+  void SayName(const std::string& picture);
 
   void RunTick();
   template <class Step>

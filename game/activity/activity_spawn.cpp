@@ -37,6 +37,15 @@ void ActivityScreen::SpawnPicture(int group) {
     throw;
   }
   slots_[slot].BornTick = TickCount;
+  SayName(file);
+}
+
+// Each new picture says its name when the parent asked for names and the sound is on.
+void ActivityScreen::SayName(const std::string& picture) {
+  if (!game_.SoundSwitch || !game_.settings.speak_names) return;
+  const std::string name = SpokenName(picture);
+  if (name.empty()) return;
+  sound_.Say(App().Path() + "\\voices\\" + game_.voice_language + "\\" + name + ".wav");
 }
 
 // The lowest free slot, or 0 when all are taken; the event loop gets a turn after each taken one.

@@ -1,6 +1,8 @@
 // The tables of the three activity screens.
 #include "game/activity/screen_table.h"
 
+#include <utility>
+
 namespace activity {
 
 // Group numbers and row places differ for four pickers; the game keeps this pairing on purpose,
@@ -92,6 +94,26 @@ std::string PictureForKey(const ScreenTable& table, int character) {
     case KeyRule::kNone:
       return {};
   }
+  return {};
+}
+
+std::string SpokenName(const std::string& picture) {
+  static const std::array<std::pair<const char*, const char*>, 6> kShapeNames = {{
+      {"\\squBounce.jpg", "square"},
+      {"\\cirBounce.jpg", "circle"},
+      {"\\triBounce.jpg", "triangle"},
+      {"\\diaBounce.jpg", "diamond"},
+      {"\\heaBounce.jpg", "heart"},
+      {"\\staBounce.jpg", "star"},
+  }};
+  for (const auto& [file, name] : kShapeNames) {
+    if (picture == file) return name;
+  }
+  const char first = picture.size() > 1 ? picture[1] : '\0';
+  if (first >= 'A' && first <= 'Z' && picture.substr(2) == ".jpg") {
+    return std::string(1, static_cast<char>(first - 'A' + 'a'));
+  }
+  if (first >= '1' && first <= '6' && picture.substr(2) == "Bounce.jpg") return {first};
   return {};
 }
 

@@ -53,6 +53,10 @@ extern const ScreenTable kShapes;
 // The picture a typed character names on this screen; empty when it names none.
 std::string PictureForKey(const ScreenTable& table, int character);
 
+// The name a spawned picture says, as its voice clip is named: "\A.jpg" gives "a",
+// "\3Bounce.jpg" "3", "\squBounce.jpg" "square"; "" for any other file.
+std::string SpokenName(const std::string& picture);
+
 // The index into kPickers of the picker with this control name; -1 when there is none.
 int PickerIndex(const std::string& name);
 

@@ -131,6 +131,15 @@ inline constexpr const char* kAssetNames[] = {
     "purplebrush.ico",
 };
 
+// The languages whose voices ship, each a folder "voices\<code>" beside the game holding one clip
+// "<name>.wav" for every name below; the words are in game/assets/voices/<code>.words.
+inline constexpr const char* kVoiceLanguages[] = {"en", "de", "fr", "es", "it",
+                                                  "nl", "pt", "pl", "sv", "tr"};
+inline constexpr const char* kVoiceNames[] = {
+    "a", "b", "c", "d", "e", "f", "g",      "h",      "i",        "j",       "k",     "l",   "m",
+    "n", "o", "p", "q", "r", "s", "t",      "u",      "v",        "w",       "x",     "y",   "z",
+    "1", "2", "3", "4", "5", "6", "square", "circle", "triangle", "diamond", "heart", "star"};
+
 // The labels font, copied beside the game by the same build step.
 inline constexpr const char* kLabelFontName = "LiberationSans-Bold.ttf";
 

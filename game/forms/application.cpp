@@ -138,8 +138,10 @@ void Application::Unload(Form& form) {
   if (!form.loaded_) return;
   form.Form_Unload();
   if (!form.loaded_) return;
-  // The forms it hid are drawn again before its window goes, so the desktop never shows through.
+  // The forms it hid are drawn again before its window goes, so the desktop never shows through;
+  // its frame goes first, so that theirs never come while it still holds its own.
   form.leaving_ = true;
+  if (form.window != 0 && !form.frame_released_) ReleaseFrame(form);
   UpdateHiddenFrames();
   Render();
   Release(form);

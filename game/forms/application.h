@@ -91,6 +91,7 @@ class Application {
   void Render();
   bool HiddenUnderModal(const Form& form) const;
   void UpdateHiddenFrames();  // frees the frames of hidden forms and brings back the others
+  void ReleaseFrame(Form& form);
 
   Platform& platform_;
   Version version_;

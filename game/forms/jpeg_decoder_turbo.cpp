@@ -40,7 +40,8 @@ void LimitScans(j_common_ptr cinfo) {
 
 // Holds no object with a destructor, so a longjmp out of libjpeg may land in its setjmp.
 bool DecodeInto(jpeg_decompress_struct& cinfo, const unsigned char* bytes, std::size_t size,
-                std::vector<std::uint32_t>& argb, int& width, int& height) {
+                const DeclaredSize& shown, std::vector<std::uint32_t>& argb, int& width,
+                int& height) {
   ErrorJump error;
   jpeg_progress_mgr progress{};
   cinfo.err = jpeg_std_error(&error.manager);
@@ -60,6 +61,10 @@ bool DecodeInto(jpeg_decompress_struct& cinfo, const unsigned char* bytes, std::
     LeaveOnError(reinterpret_cast<j_common_ptr>(&cinfo));
   }
   cinfo.out_color_space = JCS_EXT_BGRA;  // in memory B, G, R, A: one 0xAARRGGBB word
+  cinfo.scale_num = static_cast<unsigned>(ReducedScaleEighths(static_cast<int>(cinfo.image_width),
+                                                              static_cast<int>(cinfo.image_height),
+                                                              shown.width, shown.height));
+  cinfo.scale_denom = 8;
   jpeg_start_decompress(&cinfo);
   width = static_cast<int>(cinfo.output_width);
   height = static_cast<int>(cinfo.output_height);
@@ -76,7 +81,8 @@ bool DecodeInto(jpeg_decompress_struct& cinfo, const unsigned char* bytes, std::
 
 }  // namespace
 
-std::optional<Picture> DecodeJpeg(const unsigned char* bytes, std::size_t size) {
+std::optional<Picture> DecodeJpeg(const unsigned char* bytes, std::size_t size, int min_width,
+                                  int min_height) {
   const std::optional<DeclaredSize> declared = JpegDeclaredSize(bytes, size);
   if (!declared || !SanePictureSize(declared->width, declared->height) || size > 0x7FFFFFFF) {
     return std::nullopt;
@@ -84,7 +90,9 @@ std::optional<Picture> DecodeJpeg(const unsigned char* bytes, std::size_t size) 
   jpeg_decompress_struct cinfo{};
   std::vector<std::uint32_t> argb;
   int width = 0, height = 0;
-  if (!DecodeInto(cinfo, bytes, size, argb, width, height)) return std::nullopt;
+  const DeclaredSize shown =
+      min_width > 0 && min_height > 0 ? DeclaredSize{min_width, min_height} : *declared;
+  if (!DecodeInto(cinfo, bytes, size, shown, argb, width, height)) return std::nullopt;
   return Picture(width, height, std::move(argb));
 }
 

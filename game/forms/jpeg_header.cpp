@@ -43,4 +43,14 @@ std::optional<DeclaredSize> JpegDeclaredSize(const unsigned char* bytes, std::si
   return std::nullopt;
 }
 
+int ReducedScaleEighths(int width, int height, int min_width, int min_height) {
+  const auto covers = [](long side, int eighths, int wanted) {
+    return (side * eighths + 7) / 8 >= wanted;
+  };
+  for (int eighths = 1; eighths < 8; ++eighths) {
+    if (covers(width, eighths, min_width) && covers(height, eighths, min_height)) return eighths;
+  }
+  return 8;
+}
+
 }  // namespace forms

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,15 +15,26 @@ namespace forms {
 class Picture {
  public:
   Picture(int width, int height, std::vector<std::uint32_t> argb);
+  // A JPEG kept as its checked file bytes: it is decoded when it is drawn, at the size it is
+  // shown at, so a picture shown small never takes the memory and time of its whole size.
+  static Picture Jpeg(std::vector<unsigned char> bytes, int width, int height);
+
   int Width() const { return width_; }    // pixels
   int Height() const { return height_; }  // pixels
-  // Row-major 0xAARRGGBB pixels; JPEG pictures are fully opaque.
-  const std::vector<std::uint32_t>& Pixels() const { return argb_; }
+  // Row-major 0xAARRGGBB pixels of the whole picture; JPEG pictures are fully opaque. A JPEG is
+  // decoded whole at the first call and keeps those pixels.
+  const std::vector<std::uint32_t>& Pixels() const;
   bool Opaque() const { return opaque_; }  // every alpha is 255: drawn by plain copies
+  // A JPEG decoded now at the reduced scale nearest above width x height, for scaling from;
+  // nullopt for a picture held decoded (an icon).
+  std::optional<Picture> DecodedFor(int width, int height) const;
+  std::size_t HeldBytes() const;  // the memory it holds: file bytes and decoded pixels
 
  private:
+  Picture(std::vector<unsigned char> jpeg, int width, int height);
   int width_, height_;
-  std::vector<std::uint32_t> argb_;
+  mutable std::vector<std::uint32_t> argb_;
+  std::vector<unsigned char> jpeg_;  // empty when argb_ is the picture
   bool opaque_ = true;
 };
 

@@ -15,7 +15,7 @@ std::uint64_t Fnv1a(const std::vector<unsigned char>& bytes) {
 }  // namespace
 
 std::size_t PixelBytes(const Picture& picture) {
-  return picture.Pixels().size() * sizeof(std::uint32_t);
+  return picture.HeldBytes();
 }
 
 PictureRef PictureCache::Find(const std::string& path, const std::vector<unsigned char>& bytes) {

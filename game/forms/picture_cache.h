@@ -45,9 +45,9 @@ class PictureCache {
   std::size_t bytes_ = 0;
 };
 
-std::size_t PixelBytes(const Picture& picture);
+std::size_t PixelBytes(const Picture& picture);  // what it holds: JPEGs keep only their bytes
 
-// The cache behind LoadPicture: 12 MB, most pictures of a screen (some fifty at 256 x 256).
+// The cache behind LoadPicture: 12 MB, every picture of a screen many times over.
 PictureCache& LoadedPictures();
 
 }  // namespace forms

@@ -20,13 +20,13 @@ std::string CompanionPath(const std::string& app_folder) {
   return app_folder + "\\" + kCompanionExe;
 }
 
-void StartCompanion(LockdownService& system, const std::string& app_folder) {
+void StartCompanion(CompanionSystem& system, const std::string& app_folder) {
   const std::string path = CompanionPath(app_folder);
   if (!system.StartProgram(path, kShowMinimizedWithFocus)) forms::ThrowFileNotFound(path);
 }
 
 // What a second start of "\Muzzle.exe" would read: "Muzzle.ini" beside it.
-bool ShutDownWhenRunAgain(LockdownService& system, const std::string& app_folder) {
+bool ShutDownWhenRunAgain(CompanionSystem& system, const std::string& app_folder) {
   const std::string file = app_folder + "\\" + blocker::kSettingsFileName;
   return blocker::SettingOn(
       [&](const char* key, int default_value) {
@@ -37,8 +37,7 @@ bool ShutDownWhenRunAgain(LockdownService& system, const std::string& app_folder
 
 }  // namespace
 
-bool StartCompanionUnlessRunning(LockdownService& system, const std::string& app_folder) {
-  if (!system.UsesCompanion()) return false;
+bool StartCompanionUnlessRunning(CompanionSystem& system, const std::string& app_folder) {
   const auto processes = system.ListProcesses();
   // Without a process list the companion check is skipped; the caller goes on with its load.
   if (!processes) return false;
@@ -51,8 +50,8 @@ bool StartCompanionUnlessRunning(LockdownService& system, const std::string& app
   return true;
 }
 
-void StopCompanion(LockdownService& system, const std::string& app_folder) {
-  if (!system.UsesCompanion() || !system.WindowOfClassExists(kCompanionWindowClass)) return;
+void StopCompanion(CompanionSystem& system, const std::string& app_folder) {
+  if (!system.WindowOfClassExists(kCompanionWindowClass)) return;
   const std::string path = CompanionPath(app_folder);
   if (forms::ResolvePath(path).empty() && ShutDownWhenRunAgain(system, app_folder)) {
     // Without the program no second start can close the running companion: close its window

@@ -1,4 +1,4 @@
-// The X server's own key actions that leave the game, taken out and put back.
+// The X server's own key actions that leave the game, taken out and put back by content.
 #include "game/lockdown/console_keys.h"
 
 namespace lockdown {
@@ -7,22 +7,27 @@ bool IsConsoleAction(const ActionBytes& action) {
   return action[0] == kXkbSwitchScreen || action[0] == kXkbTerminate;
 }
 
-std::vector<std::pair<std::size_t, ActionBytes>> DisarmConsoleActions(
-    std::vector<ActionBytes>& actions) {
-  std::vector<std::pair<std::size_t, ActionBytes>> originals;
-  for (std::size_t i = 0; i < actions.size(); ++i) {
-    if (!IsConsoleAction(actions[i])) continue;
-    originals.emplace_back(i, actions[i]);
-    actions[i] = ActionBytes{};
+bool DisarmConsoleActions(std::vector<Interpret>& map, TakenActions& taken) {
+  bool changed = false;
+  for (Interpret& interpret : map) {
+    if (!IsConsoleAction(interpret.action)) continue;
+    taken[interpret.when] = interpret.action;
+    interpret.action = ActionBytes{};
+    changed = true;
   }
-  return originals;
+  return changed;
 }
 
-void RestoreActions(std::vector<ActionBytes>& actions,
-                    const std::vector<std::pair<std::size_t, ActionBytes>>& originals) {
-  for (const auto& [index, action] : originals) {
-    if (index < actions.size()) actions[index] = action;
+bool RestoreConsoleActions(std::vector<Interpret>& map, const TakenActions& taken) {
+  bool changed = false;
+  for (Interpret& interpret : map) {
+    if (interpret.action[0] != kXkbNoAction) continue;
+    const auto found = taken.find(interpret.when);
+    if (found == taken.end()) continue;
+    interpret.action = found->second;
+    changed = true;
   }
+  return changed;
 }
 
 }  // namespace lockdown

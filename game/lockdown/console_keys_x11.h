@@ -1,28 +1,34 @@
-// The console keys of an X display taken out of its keyboard map while the game holds the
-// keyboard, and the exact original map put back afterwards.
+// The console keys of an X display kept out of its keyboard map while the game holds the
+// keyboard, by a watcher process that puts them back however the game ends.
 #pragma once
 
-#include <memory>
+#include <sys/types.h>
+
+#include <string>
 
 namespace lockdown {
 
 class ConsoleKeysX11 {
  public:
-  ConsoleKeysX11();
+  // watcher_program: the program started as the watcher (console_keys_watcher.h), the game
+  // program itself unless a test names another.
+  explicit ConsoleKeysX11(std::string watcher_program = "/proc/self/exe");
   ~ConsoleKeysX11();  // puts the map back
   ConsoleKeysX11(const ConsoleKeysX11&) = delete;
   ConsoleKeysX11& operator=(const ConsoleKeysX11&) = delete;
 
-  // Takes the switch-screen and terminate actions out of the display's keyboard map, through
-  // a connection of its own to DISPLAY. False, with nothing changed, when there is no X
-  // display with the keyboard extension. Once taken out, a second call does nothing.
+  // Starts the watcher and waits, a second at most, until it has taken the console actions out
+  // of the display's keyboard map. False, with nothing changed, when it cannot be started or
+  // finds no X display with the keyboard extension. Once taken out, a second call does nothing.
   bool Disarm();
-  // Puts back exactly what Disarm took out; nothing to do when nothing was taken.
+  // Tells the watcher to put every map's own console actions back, and waits a second at most
+  // for it to end. Nothing to do when nothing was taken.
   void Restore();
 
  private:
-  struct Taken;
-  std::unique_ptr<Taken> taken_;
+  std::string watcher_program_;
+  int socket_ = -1;  // the game's end of the watcher's socket
+  pid_t watcher_ = 0;
 };
 
 }  // namespace lockdown

@@ -11,7 +11,8 @@ KeyboardHookRecord KeyboardHookData = {};
 namespace {
 
 bool IsKeyMessage(WPARAM message) {
-  return message == 0x100 || message == 0x101 || message == 0x104 || message == 0x105;
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+         message == WM_SYSKEYUP;
 }
 
 }  // namespace

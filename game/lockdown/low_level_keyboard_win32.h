@@ -17,7 +17,7 @@ struct KeyboardHookRecord {
 };
 static_assert(sizeof(KeyboardHookRecord) == 20);
 
-constexpr std::uint32_t kAltDownFlag = 0x20;  // LLKHF_ALTDOWN
+constexpr std::uint32_t kAltDownFlag = LLKHF_ALTDOWN;
 
 // The copy of the latest event that reached the decision.
 extern KeyboardHookRecord KeyboardHookData;

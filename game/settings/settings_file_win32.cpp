@@ -1,6 +1,8 @@
 // The settings and pictures folders and the atomic rename on Windows, from the known folders.
 #include <shlobj.h>
 #include <windows.h>
+// <windows.h> names its own ReplaceFile as a macro, which would rename ours to ReplaceFileW.
+#undef ReplaceFile
 
 #include "game/settings/settings_file.h"
 

@@ -8,15 +8,15 @@
 
 namespace shell {
 
-Game::Game(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown,
-           settings::SettingsStore* store)
+Game::Game(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
+           lockdown::CompanionSystem* companion, settings::SettingsStore* store)
     : keeper(SystemPaintingKeeper()),
       frmLetters(app, state, sound, activity::kLetters),
       frmNumbers(app, state, sound, activity::kNumbers),
       frmShapes(app, state, sound, activity::kShapes),
       frmPaint(app, state, &keeper),
       frmParent(app, state, store ? *store : own_store, sound),
-      WOB(app, state, lockdown,
+      WOB(app, state, keyboard, companion,
           MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint, &frmParent}),
       frmSplash(app, WOB) {}
 

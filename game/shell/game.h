@@ -4,7 +4,8 @@
 #include "game/activity/activity_screen.h"
 #include "game/forms/application.h"
 #include "game/game_state.h"
-#include "game/lockdown/lockdown_service.h"
+#include "game/lockdown/companion_system.h"
+#include "game/lockdown/keyboard_lock.h"
 #include "game/paint/paint_screen.h"
 #include "game/paint/painting_keeper.h"
 #include "game/settings/settings_store.h"
@@ -17,10 +18,11 @@ namespace shell {
 
 class Game {
  public:
-  // The services beside the forms runtime: the sound output and the lockdown's system side.
-  // store: the settings file the parent panel writes; none: a store that writes nowhere.
-  Game(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown,
-       settings::SettingsStore* store = nullptr);
+  // The services beside the forms runtime: the sound output, the keyboard lock and, where the
+  // companion runs (Windows), its system calls. store: the settings file the parent panel
+  // writes; none: a store that writes nowhere.
+  Game(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
+       lockdown::CompanionSystem* companion, settings::SettingsStore* store = nullptr);
 
   // Declared in construction order: each form refers only to members above it.
   game::GameState state;

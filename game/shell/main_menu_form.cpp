@@ -21,8 +21,9 @@ constexpr int kRingPixels = 72;  // the hold ring's size, and its margin from th
 }  // namespace
 
 MainMenuForm::MainMenuForm(forms::Application& app, game::GameState& game,
-                           lockdown::LockdownService& lockdown, MenuScreens screens)
-    : forms::Form(app), game_(game), lockdown_(lockdown), screens_(screens) {
+                           lockdown::KeyboardLock& keyboard, lockdown::CompanionSystem* companion,
+                           MenuScreens screens)
+    : forms::Form(app), game_(game), keyboard_(keyboard), companion_(companion), screens_(screens) {
   // Window properties belong to the form object: the runtime reads them before Design runs.
   SetCaption("Kinderkit");
   SetMaximised(true);
@@ -75,15 +76,17 @@ void MainMenuForm::Form_Load() {
   game_.GameStartedMs = App().NowMs();
   lockdown::GameEscapes().Reset();
   hold_.Cancel();
-  started_companion_ = lockdown::StartCompanionUnlessRunning(lockdown_, App().Path());
+  // The wait for the companion to be ready comes before the keyboard lock: Windows holds every
+  // key of the desktop while a thread with a low-level hook does not pump its messages.
+  if (companion_ != nullptr)
+    started_companion_ = lockdown::StartCompanionUnlessRunning(*companion_, App().Path());
   LoadButtonPicture("cmdLetters", "\\letUp.jpg");
   LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
   LoadButtonPicture("cmdColors", "\\ColUp.jpg");
   LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
   SetKeyPreview(true);
   LoadRandomCursor();
-  KeyboardHook = lockdown_.InstallKeyboardHook();
-  hotkeys_.SwitchOff(lockdown_.Accessibility());
+  KeyboardHook = keyboard_.Lock();
   game_.SoundSwitch = true;
 }
 
@@ -163,8 +166,10 @@ void MainMenuForm::Form_KeyUp(int key_code, int) {
 }
 
 void MainMenuForm::ExitGame() {
+  // The keyboard is given back before the wait for the companion's second start.
+  keyboard_.Unlock();
   started_companion_ = false;  // stopped whoever started it: an error here stops nothing more
-  lockdown::StopCompanion(lockdown_, App().Path());
+  StopCompanion();
   Unload();
 }
 
@@ -230,20 +235,22 @@ void MainMenuForm::Form_Unload() {
     screens_.frmParent->KeepLastGame(App().NowMs() - game_.GameStartedMs,
                                      lockdown::GameEscapes().Counts());
   }
-  lockdown_.RemoveKeyboardHook(KeyboardHook);
+  keyboard_.Unlock();
   KeyboardHook = 0;
-  hotkeys_.Restore(lockdown_.Accessibility());
+}
+
+void MainMenuForm::StopCompanion() {
+  if (companion_ != nullptr) lockdown::StopCompanion(*companion_, App().Path());
 }
 
 // An untrapped error ends the game without the unload: nothing of the lockdown may outlive it.
 // The companion is stopped as by Ctrl+Alt+T, but only when this run started it.
 void MainMenuForm::ReleaseLockdownAfterError() {
-  hotkeys_.Restore(lockdown_.Accessibility());
-  if (KeyboardHook != 0) lockdown_.RemoveKeyboardHook(KeyboardHook);
+  keyboard_.Unlock();
   KeyboardHook = 0;
   if (!started_companion_) return;
   started_companion_ = false;
-  lockdown::StopCompanion(lockdown_, App().Path());
+  StopCompanion();
 }
 
 void MainMenuForm::cmdLetters_MouseDown() {

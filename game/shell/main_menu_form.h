@@ -7,8 +7,8 @@
 #include "game/forms/application.h"
 #include "game/forms/form.h"
 #include "game/game_state.h"
-#include "game/lockdown/accessibility_hotkeys.h"
-#include "game/lockdown/lockdown_service.h"
+#include "game/lockdown/companion_system.h"
+#include "game/lockdown/keyboard_lock.h"
 #include "game/shell/held_combination.h"
 #include "game/shell/parent_panel.h"
 
@@ -25,9 +25,10 @@ struct MenuScreens {
 
 class MainMenuForm : public forms::Form {
  public:
-  // lockdown: the system side of the keyboard lockdown that the menu's load and unload drive.
-  MainMenuForm(forms::Application& app, game::GameState& game, lockdown::LockdownService& lockdown,
-               MenuScreens screens);
+  // keyboard: the platform's keyboard lock, which the menu's load takes and its unload gives
+  // back; companion: the companion's system calls, null where no companion runs (Linux).
+  MainMenuForm(forms::Application& app, game::GameState& game, lockdown::KeyboardLock& keyboard,
+               lockdown::CompanionSystem* companion, MenuScreens screens);
 
   void Form_Load() override;
   void Form_Resize() override;
@@ -62,6 +63,7 @@ class MainMenuForm : public forms::Form {
   void LoadRandomCursor();
   void LayOutButtons(double width, double height);
   void LayOutLabels(double width, double height);
+  void StopCompanion();
   void ReleaseLockdownAfterError();
   void ExitGame();
   void StartHold(int key_code);
@@ -69,11 +71,11 @@ class MainMenuForm : public forms::Form {
   void ShowHold();  // the ring's fill, or no ring when no hold runs
 
   game::GameState& game_;
-  lockdown::LockdownService& lockdown_;
+  lockdown::KeyboardLock& keyboard_;
+  lockdown::CompanionSystem* companion_;
   MenuScreens screens_;
   bool started_companion_ = false;  // this run's load started the companion, and no stop yet
-  lockdown::AccessibilityHotkeys hotkeys_;
-  HeldCombination hold_;  // Ctrl+Alt+O for the panel, Ctrl+Alt+T when the exit is held
+  HeldCombination hold_;            // Ctrl+Alt+O for the panel, Ctrl+Alt+T when the exit is held
 };
 
 }  // namespace shell

@@ -1,4 +1,5 @@
-// The platform's wave-file player: what PlaySoundA and waveOutGetNumDevs give on Windows.
+// The platform's sound output: wave files as PlaySoundA and waveOutGetNumDevs give them on
+// Windows, and a voice of its own for the spoken names.
 #pragma once
 
 #include <string>
@@ -15,6 +16,10 @@ class WaveOutput {
   // Silences every sound of the program.
   virtual void Stop() = 0;
   virtual int DeviceCount() = 0;
+  // Speaks a name's clip on the voice, beside the wave sound: neither cuts the other off, and
+  // Stop leaves the voice alone. While a clip is heard, the newest one asked for waits and
+  // replaces any that waited before it, so a flood of names never builds a backlog.
+  virtual void Say(const std::string& path) = 0;
 
   // The loudness of the sounds played from now on, as a factor of the recorded level: 1 plays
   // them as recorded, kQuietGain is the parent's quiet setting.

@@ -55,9 +55,34 @@ int SdlWaveOutput::DeviceCount() {
   return count < 0 ? 1 : count;
 }
 
+void SdlWaveOutput::Say(const std::string& path) {
+  Clip clip{path, LoadForDevice(path)};
+  if (clip.samples.empty()) return;
+  std::lock_guard lock(mutex_);
+  waiting_ = std::move(clip);
+  if (saying_.path.empty()) NextClip();
+}
+
 std::string SdlWaveOutput::NowPlaying() {
   std::lock_guard lock(mutex_);
   return playing_;
+}
+
+std::string SdlWaveOutput::NowSaying() {
+  std::lock_guard lock(mutex_);
+  return saying_.path;
+}
+
+std::string SdlWaveOutput::NextSaying() {
+  std::lock_guard lock(mutex_);
+  return waiting_.path;
+}
+
+// Under the lock: the waiting clip becomes the one said.
+void SdlWaveOutput::NextClip() {
+  saying_ = std::move(waiting_);
+  waiting_ = Clip{};
+  saying_position_ = 0;
 }
 
 bool SdlWaveOutput::StartAudio() {
@@ -133,14 +158,26 @@ void SdlWaveOutput::FillCallback(void* self, std::uint8_t* stream, int length) {
 void SdlWaveOutput::Fill(std::uint8_t* stream, int length) {
   std::lock_guard lock(mutex_);
   const std::size_t wanted = static_cast<std::size_t>(length);
-  const std::size_t count = std::min(wanted, samples_.size() - position_);
-  if (count > 0) std::memcpy(stream, samples_.data() + position_, count);
-  std::memset(stream + count, silence_, wanted - count);
-  position_ += count;
-  if (!playing_.empty() && position_ >= samples_.size()) {
+  std::memset(stream, silence_, wanted);
+  if (MixFrom(samples_, position_, stream, wanted) && !playing_.empty()) {
     playing_.clear();
     ended_.notify_all();
   }
+  if (MixFrom(saying_.samples, saying_position_, stream, wanted) && !saying_.path.empty()) {
+    NextClip();
+  }
+}
+
+bool SdlWaveOutput::MixFrom(const std::vector<std::uint8_t>& sound, std::size_t& position,
+                            std::uint8_t* stream, std::size_t length) {
+  const std::size_t count = std::min(length, sound.size() - position);
+  // Mixing into silence leaves a lone sound's samples exactly as they are.
+  if (count > 0) {
+    SDL_MixAudioFormat(stream, sound.data() + position, format_, static_cast<Uint32>(count),
+                       SDL_MIX_MAXVOLUME);
+  }
+  position += count;
+  return position >= sound.size();
 }
 
 void SdlWaveOutput::WaitUntilEnded(std::uint64_t sound, double seconds) {

@@ -8,22 +8,18 @@
 namespace blocker {
 namespace {
 
-TEST(WatchesStartingProcess, OnlyTheGameAndOnlyWhenASecondStartWouldClose) {
+TEST(WatchesStartingProcess, OnlyTheGame) {
   struct ParentCase {
     const char* parent;
-    bool shutdown_when_run_again;
     bool watches;
   };
   const ParentCase cases[] = {
-      {"WOB.exe", true, true},      {"wob.EXE", true, true},
-      {"WOB.exe", false, false},    {"explorer.exe", true, false},
-      {"cmd.exe", true, false},     {"Muzzle.exe", true, false},
-      {"WOB.exe.exe", true, false}, {"WOB", true, false},
-      {"OB.exe", true, false},      {"", true, false},
+      {"WOB.exe", true},      {"wob.EXE", true},     {"explorer.exe", false},
+      {"cmd.exe", false},     {"Muzzle.exe", false}, {"WOB", false},
+      {"WOB.exe.exe", false}, {"OB.exe", false},     {"", false},
   };
   for (const ParentCase& c : cases) {
-    EXPECT_EQ(WatchesStartingProcess(c.parent, c.shutdown_when_run_again), c.watches)
-        << c.parent << " shutdown_when_run_again=" << c.shutdown_when_run_again;
+    EXPECT_EQ(WatchesStartingProcess(c.parent), c.watches) << c.parent;
   }
 }
 

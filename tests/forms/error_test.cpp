@@ -19,7 +19,7 @@ struct Failure {
 TEST(Errors, UntrappedErrorShowsTheBoxNamingErrorAndFileAndExitsWithOne) {
   const std::string dir = wobtest::MakeTempDir();
   const std::string missing = dir + "\\letUp.jpg";
-  lockdown::HeadlessLockdown system;
+  lockdown::HeadlessCompanion system;
   system.window_classes = {"MuzzleFrame"};  // a companion runs, which the stop must close
   const Failure failures[] = {
       {"missing picture", [&](ScriptForm&) { forms::LoadPicture(missing); },

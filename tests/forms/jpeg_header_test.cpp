@@ -56,11 +56,34 @@ TEST(JpegHeader, DeclaredSizeOrNothing) {
       {"scan before any frame", Join({kSoi, {0xFF, 0xDA, 0x00, 0x02}, sof}), 0, 0},
       {"end of image first", Join({kSoi, {0xFF, 0xD9}, sof}), 0, 0},
       {"garbage between segments", Join({kSoi, kApp0, {0x12}, sof}), 0, 0},
+      {"frame header one byte past the end", Join({kSoi, {0xFF, 0xC0, 0, 7, 8, 0, 16, 0}}), 0, 0},
+      {"frame header two bytes past the end", Join({kSoi, {0xFF, 0xC0, 0, 7, 8, 0, 16}}), 0, 0},
   };
   for (const Case& c : cases) {
-    const auto size = forms::JpegDeclaredSize(c.bytes.data(), c.bytes.size());
+    const Bytes exact(c.bytes);  // no spare capacity: a read past the end is one past the block
+    const auto size = forms::JpegDeclaredSize(exact.data(), exact.size());
     EXPECT_EQ(size ? size->width : 0, c.width) << c.what;
     EXPECT_EQ(size ? size->height : 0, c.height) << c.what;
+  }
+}
+
+TEST(JpegHeader, ReducedScaleIsTheSmallestThatStillCoversTheShownSize) {
+  struct Case {
+    int width, height, min_width, min_height, eighths;
+  };
+  const Case cases[] = {
+      {256, 256, 32, 32, 1},                              // exactly an eighth
+      {256, 256, 33, 32, 2},                              // one pixel more needs the next scale
+      {256, 256, 120, 100, 4},                            // the wider side decides
+      {256, 256, 100, 130, 5},                            // and so does the taller one
+      {255, 255, 32, 32, 1},                              // decoders round up: 255 / 8 gives 32
+      {800, 688, 300, 258, 3},                            // 3/8 of 800 x 688 is exactly 300 x 258
+      {800, 688, 300, 259, 4},   {256, 256, 257, 10, 8},  // larger than the picture: whole
+      {256, 256, 4000, 4000, 8}, {1, 1, 1, 1, 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(forms::ReducedScaleEighths(c.width, c.height, c.min_width, c.min_height), c.eighths)
+        << c.width << "x" << c.height << " shown at " << c.min_width << "x" << c.min_height;
   }
 }
 

@@ -93,6 +93,32 @@ TEST(Lifecycle, AFormUnderAFullScreenModalHoldsNoFrameAndComesBackAsItWas) {
   EXPECT_EQ(s.Platform().FrameBytes(), one_frame);
 }
 
+TEST(Lifecycle, OpeningAndLeavingAScreenNeverHoldsTwoFullScreenFrames) {
+  wobtest::Scenario s(320, 240);
+  MenuAndScreen forms(s);
+  s.Start(forms.menu);
+  for (int round = 0; round < 2; ++round) {
+    s.Click(forms.menu.Get<forms::Image>("cmdOpen"));
+    ASSERT_TRUE(forms.screen.Loaded());
+    s.Click(forms.screen.Get<forms::CommandButton>("cmdExit"));
+    ASSERT_FALSE(forms.screen.Loaded());
+  }
+  EXPECT_EQ(s.Platform().peak_frame_bytes, 320 * 240 * 4);
+}
+
+TEST(Lifecycle, AModalFormThatLeavesPartOfTheScreenKeepsTheFormBehindItDrawn) {
+  wobtest::Scenario s(320, 240);
+  MenuAndScreen forms(s);
+  auto& box = s.Make<ScriptForm>(false);
+  box.design = [](ScriptForm& f) { f.SetClientSize(1500, 1500); };  // 100 x 100 pixels
+  forms.menu.key_press = [&](int) { forms.menu.App().ShowModal(box); };
+  s.Start(forms.menu);
+  s.Char('x');
+  ASSERT_TRUE(box.Loaded());
+  EXPECT_NE(forms.menu.Drawing(), nullptr) << "the menu still shows around the small form";
+  EXPECT_EQ(s.Platform().FrameBytes(), (320 * 240 + 100 * 100) * 4);
+}
+
 TEST(Lifecycle, UnloadKeepsTheFormObjectAndAReloadDesignsAndLoadsAgain) {
   wobtest::Scenario s;
   MenuAndScreen forms(s);

@@ -97,6 +97,18 @@ TEST(ScaledPictures, SharedPerPictureAndSizeBoundedAndNeverKeptForAGonePicture) 
   EXPECT_EQ(cache.Bytes(), before);
 }
 
+TEST(ScaledPictures, MakesRoomForTheResultItIsAboutToKeep) {
+  const std::size_t limit = 64 * 64 * 4 * 4;  // four 64 x 64 results
+  forms::ScaledPictures cache(limit);
+  std::vector<PictureRef> shown;  // every picture stays in use, so only room-making evicts
+  for (int i = 0; i < 6; ++i) {
+    shown.push_back(Blank(8, 8));
+    cache.Get(shown.back(), 64, 64);
+    ASSERT_LE(cache.Bytes(), limit) << i;
+  }
+  EXPECT_EQ(cache.Count(), 4u);
+}
+
 TEST(DrawingSurface, KeepsEveryColourThroughThePaletteAndPastIt) {
   forms::DrawingSurface surface(300, 2, 0xFFFFFF);
   for (int x = 0; x < 300; ++x) surface.FillSpan(0, x, x + 1, static_cast<forms::Color>(x) * 7);

@@ -26,8 +26,9 @@ constexpr double kTickMs = 250;
 
 class GameHolder : public forms::Form {
  public:
-  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown)
-      : forms::Form(app), game(app, sound, lockdown) {}
+  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
+             lockdown::CompanionSystem* companion)
+      : forms::Form(app), game(app, sound, keyboard, companion) {}
   shell::Game game;
 
  protected:
@@ -110,9 +111,10 @@ class Matrix {
   explicit Matrix(const std::string& dir)
       : dir_(dir),
         scenario_(400, 300),
-        holder_(scenario_.Make<GameHolder>(scenario_.Sound(), scenario_.Lockdown())) {
+        holder_(scenario_.Make<GameHolder>(scenario_.Sound(), scenario_.Keyboard(),
+                                           &scenario_.Companion())) {
     scenario_.Platform().app_folder = dir;
-    scenario_.Lockdown().programs_must_exist = false;  // the native build has no companion
+    scenario_.Companion().programs_must_exist = false;  // the native build has no companion
   }
   shell::Game& Game() { return holder_.game; }
   wobtest::Scenario& Scenario() { return scenario_; }

@@ -186,14 +186,15 @@ std::string PlayTrace::Local(const std::string& path) const {
 
 void PlayTrace::RecordPlatform() {
   const forms::HeadlessPlatform& platform = scenario_.Platform();
-  const lockdown::HeadlessLockdown& lockdown = scenario_.Lockdown();
+  const lockdown::HeadlessCompanion& lockdown = scenario_.Companion();
+  const lockdown::HeadlessKeyboardLock& keyboard = scenario_.Keyboard();
   const sound::HeadlessWaveOutput& sound = scenario_.Sound();
   for (; programs_ < lockdown.started_programs.size(); ++programs_) {
     const auto& start = lockdown.started_programs[programs_];
     Line("start " + Local(start.path) + " style " + std::to_string(start.style));
   }
-  for (; installs_ < lockdown.hook_installs.size(); ++installs_) Line("keyboard hook installed");
-  for (; removals_ < lockdown.hook_removals.size(); ++removals_) Line("keyboard hook removed");
+  for (; installs_ < keyboard.hook_installs.size(); ++installs_) Line("keyboard hook installed");
+  for (; removals_ < keyboard.hook_removals.size(); ++removals_) Line("keyboard hook removed");
   for (; plays_ < sound.plays.size(); ++plays_) {
     const auto& play = sound.plays[plays_];
     Line("play " + Local(play.path) + (play.asynchronous ? " async" : " sync"));

@@ -29,8 +29,9 @@ constexpr double kTickMs = 250;  // the activity screens' timer
 // program's thread even when a test fails half-way.
 class GameHolder : public forms::Form {
  public:
-  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::LockdownService& lockdown)
-      : forms::Form(app), game(app, sound, lockdown) {}
+  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
+             lockdown::CompanionSystem* companion)
+      : forms::Form(app), game(app, sound, keyboard, companion) {}
   shell::Game game;
 
  protected:
@@ -40,7 +41,8 @@ class GameHolder : public forms::Form {
 class GoldenPlaythrough : public ::testing::Test {
  protected:
   GoldenPlaythrough()
-      : holder_(Setup(scenario_).Make<GameHolder>(scenario_.Sound(), scenario_.Lockdown())),
+      : holder_(Setup(scenario_).Make<GameHolder>(scenario_.Sound(), scenario_.Keyboard(),
+                                                  &scenario_.Companion())),
         game_(holder_.game),
         trace_(scenario_, game_.state,
                {{&game_.frmSplash, "frmSplash"},
@@ -53,9 +55,8 @@ class GoldenPlaythrough : public ::testing::Test {
   // A fixed start of the virtual clock makes every random pick the same at every run.
   static wobtest::Scenario& Setup(wobtest::Scenario& scenario) {
     scenario.Platform().clock_start_seconds = 37800.0;  // 10:30 in the morning
-    auto& lockdown = scenario.Lockdown();
-    lockdown.uses_companion = true;             // as on Windows: the companion is started
-    lockdown.programs_must_exist = false;       // the native build has no companion program
+    auto& lockdown = scenario.Companion();              // as on Windows: the companion is started
+    lockdown.programs_must_exist = false;               // the native build has no companion program
     lockdown.window_classes = {"MuzzleFrame"};  // the companion's window, which the exit closes
     return scenario;
   }

@@ -9,7 +9,7 @@
 
 #include "game/forms/application.h"
 #include "game/forms/headless/headless_platform.h"
-#include "game/lockdown/lockdown_service_headless.h"
+#include "game/lockdown/headless/headless_keyboard_lock.h"
 #include "game/shell/game.h"
 #include "game/sound/wave_output_headless.h"
 
@@ -51,9 +51,8 @@ int main(int argc, char** argv) {
   platform.MarkFinished();  // no harness waits for the program to idle
   forms::Application app(platform);
   sound::HeadlessWaveOutput sound;
-  lockdown::HeadlessLockdown lockdown;
-  lockdown.uses_companion = false;  // the menu's load needs no companion program here
-  shell::Game game(app, sound, lockdown);
+  lockdown::HeadlessKeyboardLock keyboard;
+  shell::Game game(app, sound, keyboard, nullptr);  // the menu's load needs no companion here
   try {
     Print(app, game.frmSplash, "frmSplash", width, height);
     Print(app, game.WOB, "WOB", width, height);

@@ -1,4 +1,4 @@
-// The companion's start and stop against the headless lockdown's process list and program starts.
+// The companion's start and stop against the headless companion's process list and program starts.
 #include "game/lockdown/companion.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +19,9 @@ class CompanionTest : public ::testing::Test {
     dir = wobtest::CopyAppDir();
     std::ofstream(fs::path(dir) / "Muzzle.exe") << "companion";
     Platform().app_folder = dir;
-    Lockdown().uses_companion = true;
   }
   forms::HeadlessPlatform& Platform() { return scenario.Platform(); }
-  lockdown::HeadlessLockdown& Lockdown() { return scenario.Lockdown(); }
+  lockdown::HeadlessCompanion& Lockdown() { return scenario.Companion(); }
   std::size_t Starts() { return Lockdown().started_programs.size(); }
 
   wobtest::Scenario scenario;
@@ -61,15 +60,6 @@ TEST_F(CompanionTest, StartsUnlessAProcessOfItsNameRuns) {
 TEST_F(CompanionTest, NoProcessListSkipsTheCheckOnly) {
   Lockdown().processes = std::nullopt;
   EXPECT_NO_THROW(lockdown::StartCompanionUnlessRunning(Lockdown(), dir));
-  EXPECT_EQ(Starts(), 0u);
-}
-
-TEST_F(CompanionTest, PlatformsWithoutTheCompanionStartNothing) {
-  Lockdown().uses_companion = false;
-  Lockdown().processes = std::vector<std::string>{};
-  Lockdown().window_classes = {"MuzzleFrame"};
-  EXPECT_FALSE(lockdown::StartCompanionUnlessRunning(Lockdown(), dir));
-  lockdown::StopCompanion(Lockdown(), dir);
   EXPECT_EQ(Starts(), 0u);
 }
 

@@ -1,9 +1,8 @@
-// The console actions taken out of an X keyboard map and put back: every action type, a mixed
-// map, and a display that cannot be reached.
+// The console actions taken out of X keyboard maps and put back by content: every action type,
+// maps loaded during play, and a watcher that cannot do its work.
 #include "game/lockdown/console_keys.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <string>
 
@@ -16,62 +15,69 @@ ActionBytes Action(std::uint8_t type, std::uint8_t detail = 0) {
   return ActionBytes{type, detail, 1, 2, 3, 4, 5, 6};
 }
 
+Interpret Entry(std::uint64_t sym, ActionBytes action) {
+  return {{sym, 0x40, 0x02, 0, 0}, action};
+}
+
 TEST(ConsoleKeys, OnlySwitchScreenAndTerminateAreConsoleActions) {
   // Every action type XKB defines, 0x00 (none) to 0x14 (device valuator).
   for (int type = 0x00; type <= 0x14; ++type) {
     const bool console = type == 0x0C || type == 0x0D;
-    std::vector<ActionBytes> actions = {Action(static_cast<std::uint8_t>(type), 7)};
-    const ActionBytes before = actions[0];
-    const auto originals = DisarmConsoleActions(actions);
+    std::vector<Interpret> map = {Entry(1, Action(static_cast<std::uint8_t>(type), 7))};
+    const ActionBytes before = map[0].action;
+    TakenActions taken;
     EXPECT_EQ(IsConsoleAction(before), console) << "type " << type;
-    ASSERT_EQ(originals.size(), console ? 1u : 0u) << "type " << type;
-    EXPECT_EQ(actions[0], console ? ActionBytes{} : before) << "type " << type;
+    EXPECT_EQ(DisarmConsoleActions(map, taken), console) << "type " << type;
+    EXPECT_EQ(taken.size(), console ? 1u : 0u) << "type " << type;
+    EXPECT_EQ(map[0].action, console ? ActionBytes{} : before) << "type " << type;
   }
 }
 
-TEST(ConsoleKeys, AMixedMapGetsExactlyItsConsoleActionsBack) {
-  const std::vector<ActionBytes> original = {
-      Action(0x01),          Action(kXkbSwitchScreen, 1),  Action(0x06),
-      Action(kXkbTerminate), Action(kXkbSwitchScreen, 12), Action(0x00)};
-  std::vector<ActionBytes> actions = original;
-  const auto originals = DisarmConsoleActions(actions);
-  ASSERT_EQ(originals.size(), 3u);
-  EXPECT_EQ(originals[0].first, 1u);
-  EXPECT_EQ(originals[1].first, 3u);
-  EXPECT_EQ(originals[2].first, 4u);
-  for (std::size_t i = 0; i < actions.size(); ++i)
-    EXPECT_FALSE(IsConsoleAction(actions[i])) << "action " << i;
-  EXPECT_EQ(actions[0], original[0]);
-  EXPECT_EQ(actions[2], original[2]);
-  // Disarmed twice, nothing more is taken: the first originals stay the ones to restore.
-  EXPECT_TRUE(DisarmConsoleActions(actions).empty());
-  RestoreActions(actions, originals);
-  EXPECT_EQ(actions, original);
+// The display loads maps in turn during play (a layout switch, a keyboard plugged in); each
+// arrives with its console actions and loses them at once; at the end the map it then holds
+// gets exactly its own back.
+TEST(ConsoleKeys, TheMapHeldAtTheEndGetsItsOwnConsoleActionsBack) {
+  const std::vector<Interpret> us = {Entry(0x61, Action(0x01)),
+                                     Entry(0x1008FE01, Action(kXkbSwitchScreen, 1)),
+                                     Entry(0x62, Action(0x06)),
+                                     Entry(0xFE24, Action(kXkbTerminate)),
+                                     Entry(0x1008FE0C, Action(kXkbSwitchScreen, 12)),
+                                     Entry(0x63, Action(kXkbNoAction))};
+  // Another layout: another order, one more switch, and a screen number of its own.
+  const std::vector<Interpret> de = {
+      Entry(0x1008FE0C, Action(kXkbSwitchScreen, 12)), Entry(0x62, Action(0x06)),
+      Entry(0x1008FE05, Action(kXkbSwitchScreen, 5)),
+      Entry(0x1008FE01, Action(kXkbSwitchScreen, 9)), Entry(0x64, Action(kXkbNoAction))};
+  const struct {
+    const char* name;
+    std::vector<std::vector<Interpret>> loaded;
+  } cases[] = {
+      {"one map", {us}},
+      {"a layout switch", {us, de}},
+      {"switched and back", {us, de, us}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TakenActions taken;
+    std::vector<Interpret> held;
+    for (const auto& map : c.loaded) {
+      held = map;
+      EXPECT_TRUE(DisarmConsoleActions(held, taken));
+      for (const Interpret& entry : held) EXPECT_FALSE(IsConsoleAction(entry.action));
+      EXPECT_FALSE(DisarmConsoleActions(held, taken)) << "a second look finds nothing more";
+    }
+    EXPECT_TRUE(RestoreConsoleActions(held, taken));
+    EXPECT_EQ(held, c.loaded.back());
+  }
 }
 
-TEST(ConsoleKeys, AShorterMapIgnoresOriginalsPastItsEnd) {
-  std::vector<ActionBytes> actions = {Action(kXkbTerminate)};
-  const auto originals = DisarmConsoleActions(actions);
-  std::vector<ActionBytes> shorter;
-  RestoreActions(shorter, originals);
-  EXPECT_TRUE(shorter.empty());
-  RestoreActions(actions, {{5, Action(kXkbSwitchScreen)}, {0, Action(kXkbTerminate)}});
-  EXPECT_EQ(actions, std::vector<ActionBytes>{Action(kXkbTerminate)});
-}
-
-TEST(ConsoleKeysX11, WithoutADisplayNothingIsTakenAndNothingPutBack) {
-  const char* display = getenv("DISPLAY");
-  const std::string saved = display != nullptr ? display : "";
-  setenv("DISPLAY", ":4095", 1);  // no server listens there
-  {
-    ConsoleKeysX11 keys;
-    EXPECT_FALSE(keys.Disarm());
+// A watcher that cannot start, or ends without its answer, leaves the game without the console
+// keys taken out: it goes on, and the restore has nothing to do.
+TEST(ConsoleKeysX11, NoWatcherMeansNothingTakenAndNothingPutBack) {
+  for (const char* program : {"/nonexistent/wob", "/bin/true"}) {
+    ConsoleKeysX11 keys(program);
+    EXPECT_FALSE(keys.Disarm()) << program;
     keys.Restore();
-  }
-  if (display != nullptr) {
-    setenv("DISPLAY", saved.c_str(), 1);
-  } else {
-    unsetenv("DISPLAY");
   }
 }
 

@@ -6,7 +6,7 @@
 
 #include "game/forms/form.h"
 #include "game/lockdown/key_filter.h"
-#include "game/lockdown/lockdown_service_posix.h"
+#include "game/lockdown/keyboard_lock_linux.h"
 #include "tests/support/scenario.h"
 
 namespace lockdown {
@@ -43,8 +43,8 @@ class Blank : public forms::Form {
 TEST(EscapeTally, AScriptedSequenceThroughTheLinuxFilter) {
   wobtest::Scenario scenario;
   scenario.Start(scenario.Make<Blank>());
-  PosixLockdown system(scenario.App());
-  const std::intptr_t hook = system.InstallKeyboardHook();
+  LinuxKeyboardLock lock(scenario.App());
+  lock.Lock();
   GameEscapes().Reset();
   const int alt = forms::kShiftAlt, ctrl = forms::kShiftCtrl;
   scenario.KeyDown(0x5B);  // a Windows key held: its repeats are one try
@@ -61,7 +61,7 @@ TEST(EscapeTally, AScriptedSequenceThroughTheLinuxFilter) {
   scenario.Press(0xBF, '/');
   scenario.Press('A', 'a');  // passes: not counted
   scenario.Press(0x09, 9);   // Tab alone passes
-  system.RemoveKeyboardHook(hook);
+  lock.Unlock();
   EXPECT_EQ(GameEscapes().Counts(), (EscapeCounts{2, 2, 1, 1, 1, 1, 1}));
 }
 

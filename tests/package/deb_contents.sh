@@ -41,7 +41,7 @@ expected=$( {
     echo "-rw-r--r-- root/root ./usr/share/icons/hicolor/${size}x$size/apps/$package.png"
   done
   echo "lrwxrwxrwx root/root $data/LiberationSans-Bold.ttf -> ../../fonts/truetype/liberation2/LiberationSans-Bold.ttf"
-  (cd "$app_dir" && LC_ALL=C ls -A) | grep -vx -e wob -e LiberationSans-Bold.ttf |
+  (cd "$app_dir" && find . -type f -printf '%P\n') | grep -vx -e wob -e LiberationSans-Bold.ttf |
     sed "s|^|-rw-r--r-- root/root $data/|"
 } | LC_ALL=C sort)
 actual=$(dpkg-deb -c "$deb" | grep -v '^d' |

@@ -17,7 +17,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-expected=$( (echo "Wobbleton Playboard/"; cd "$app_dir" && LC_ALL=C ls -A |
+expected=$( (echo "Wobbleton Playboard/"; cd "$app_dir" && find . -mindepth 1 \( -type d -printf '%P/\n' \) -o -printf '%P\n' |
   sed 's|^|Wobbleton Playboard/|') | LC_ALL=C sort)
 actual=$(cmake -E tar tf "$zip" | LC_ALL=C sort)
 [[ "$actual" == "$expected" ]] ||
@@ -26,9 +26,9 @@ actual=$(cmake -E tar tf "$zip" | LC_ALL=C sort)
 zip=$(realpath "$zip")
 (cd "$work" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
 differing=()
-for file in "$app_dir"/*; do
-  cmp -s "$file" "$work/Wobbleton Playboard/$(basename "$file")" || differing+=("$(basename "$file")")
-done
+while read -r file; do
+  cmp -s "$app_dir/$file" "$work/Wobbleton Playboard/$file" || differing+=("$file")
+done < <(cd "$app_dir" && find . -type f -printf '%P\n')
 ((${#differing[@]} == 0)) || fail "files in the zip differ from the app folder's: ${differing[*]}"
 
 # The icon's images lie in the installer's resources byte for byte (hex, one line each).

@@ -29,7 +29,7 @@ reg_value() {
     sed -n "s/^ *$1 \+REG_[A-Z_]* \+//p"
 }
 no_entry() { ! wine reg query "$key" </dev/null >/dev/null 2>&1; }
-listing() { (cd "$1" && LC_ALL=C ls -A); }
+listing() { (cd "$1" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort); }
 
 # Waits up to SECONDS, checking COMMAND every 0.2 s.
 wait_until() {
@@ -59,7 +59,8 @@ check_installed() {
   [[ "$(listing "$dir")" == "$expected_files" ]] ||
     fail "installed files differ: $(diff <(echo "$expected_files") <(listing "$dir") | tr '\n' ' ')"
   while IFS= read -r name; do
-    cmp -s "$app_dir/$name" "$dir/$name" || fail "$name differs from the app folder's"
+    [[ -d "$app_dir/$name" ]] || cmp -s "$app_dir/$name" "$dir/$name" ||
+      fail "$name differs from the app folder's"
   done < <(listing "$app_dir")
 
   [[ "$(listing "$menu")" == $'Quietbox Setup.lnk\nWobbleton Playboard.lnk' ]] ||

@@ -213,7 +213,7 @@ TEST(MenuKeys, CtrlAltTEndsTheGameAndRemovesTheHook) {
   ASSERT_TRUE(rig.scenario.Finished());
   EXPECT_EQ(rig.scenario.ExitCode(), 0);
   EXPECT_FALSE(rig.WOB.Loaded());
-  const auto& lockdown = rig.scenario.Lockdown();
+  const auto& lockdown = rig.scenario.Keyboard();
   ASSERT_EQ(lockdown.hook_removals.size(), 1u);
   EXPECT_EQ(lockdown.hook_removals[0], hook);
 }

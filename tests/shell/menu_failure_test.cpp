@@ -78,22 +78,20 @@ TEST(MenuFailure, MissingCursorEndsTheGameNamingTheFile) {
 }
 
 TEST(MenuFailure, MissingCompanionEndsTheGameAtLoad) {
-  MenuRig rig;
-  rig.scenario.Lockdown().uses_companion = true;
-  rig.scenario.Lockdown().processes = std::vector<std::string>{"explorer.exe"};
+  MenuRig rig(1024, 768, Companion::kBeside);
+  rig.scenario.Companion().processes = std::vector<std::string>{"explorer.exe"};
   RunToMenu(rig, wobtest::CopyAppDir());  // no Muzzle.exe in it
   ExpectErrorNaming(rig, "Muzzle.exe");
-  EXPECT_TRUE(rig.scenario.Lockdown().hook_installs.empty());
+  EXPECT_TRUE(rig.scenario.Keyboard().hook_installs.empty());
 }
 
 TEST(MenuFailure, NoProcessListStillLocksDownAndSwitchesSoundOn) {
-  MenuRig rig;
-  rig.scenario.Lockdown().uses_companion = true;
-  rig.scenario.Lockdown().processes = std::nullopt;
+  MenuRig rig(1024, 768, Companion::kBeside);
+  rig.scenario.Companion().processes = std::nullopt;
   RunToMenu(rig, AppDirWithCompanion());
   ASSERT_TRUE(rig.WOB.Loaded());
-  EXPECT_TRUE(rig.scenario.Lockdown().started_programs.empty());
-  EXPECT_EQ(rig.scenario.Lockdown().hook_installs.size(), 1u);
+  EXPECT_TRUE(rig.scenario.Companion().started_programs.empty());
+  EXPECT_EQ(rig.scenario.Keyboard().hook_installs.size(), 1u);
   EXPECT_NE(rig.WOB.KeyboardHook, 0);
   EXPECT_EQ(rig.WOB.MousePointer(), forms::kPointerCustom);
   EXPECT_TRUE(rig.state.SoundSwitch);
@@ -112,9 +110,8 @@ TEST(MenuCompanion, StartedWhenAbsentAndAgainOnCtrlAltT) {
       {{}, 1},
   };
   for (const Case& c : cases) {
-    MenuRig rig;
-    auto& lockdown = rig.scenario.Lockdown();
-    lockdown.uses_companion = true;
+    MenuRig rig(1024, 768, Companion::kBeside);
+    auto& lockdown = rig.scenario.Companion();
     lockdown.processes = c.processes;
     const std::string dir = AppDirWithCompanion();
     RunToMenu(rig, dir);
@@ -132,9 +129,7 @@ TEST(MenuCompanion, StartedWhenAbsentAndAgainOnCtrlAltT) {
 
 TEST(MenuCompanion, NothingStartedWithoutACompanionPlatform) {
   MenuRig rig;
-  auto& lockdown = rig.scenario.Lockdown();
-  lockdown.uses_companion = false;
-  lockdown.processes = std::vector<std::string>{};
+  auto& lockdown = rig.scenario.Companion();
   RunToMenu(rig, wobtest::CopyAppDir());
   ASSERT_TRUE(rig.WOB.Loaded());
   rig.scenario.KeyDown(kKeyT, kCtrlAlt);
@@ -143,9 +138,8 @@ TEST(MenuCompanion, NothingStartedWithoutACompanionPlatform) {
 }
 
 TEST(MenuCompanion, EndedByHandBeforeCtrlAltTIsNotStartedAgain) {
-  MenuRig rig;
-  auto& lockdown = rig.scenario.Lockdown();
-  lockdown.uses_companion = true;
+  MenuRig rig(1024, 768, Companion::kBeside);
+  auto& lockdown = rig.scenario.Companion();
   RunToMenu(rig, AppDirWithCompanion());
   ASSERT_EQ(lockdown.started_programs.size(), 1u);
   lockdown.window_classes.clear();  // its window went with it

@@ -18,11 +18,10 @@ constexpr std::uint32_t kHotkeyBits = lockdown::kHotkeyActive | lockdown::kConfi
 // A Windows-like rig: the companion file beside the game, whose start opens the companion's
 // window and whose second start, waited for, closes it.
 struct CompanionRig : MenuRig {
-  CompanionRig() {
+  CompanionRig() : MenuRig(1024, 768, Companion::kBeside) {
     dir = wobtest::CopyAppDir();
     std::ofstream(fs::path(dir) / "Muzzle.exe") << "companion";
-    auto& system = scenario.Lockdown();
-    system.uses_companion = true;
+    auto& system = scenario.Companion();
     system.on_program_run = [&system](const std::string&) {
       auto& classes = system.window_classes;
       classes.erase(std::remove(classes.begin(), classes.end(), "MuzzleFrame"), classes.end());
@@ -31,24 +30,25 @@ struct CompanionRig : MenuRig {
   // The companion's window is there from the start: the one the load starts, or one that ran.
   void RunToMenu() {
     scenario.Platform().app_folder = dir;
-    Lockdown().window_classes = {"MuzzleFrame"};
+    System().window_classes = {"MuzzleFrame"};
     scenario.Start(frmSplash);
     scenario.Advance(5000);
   }
-  lockdown::HeadlessLockdown& Lockdown() { return scenario.Lockdown(); }
+  lockdown::HeadlessCompanion& System() { return scenario.Companion(); }
+  lockdown::HeadlessKeyboardLock& Keyboard() { return scenario.Keyboard(); }
   std::size_t StopStarts() {
-    const auto& starts = Lockdown().started_programs;
+    const auto& starts = System().started_programs;
     return static_cast<std::size_t>(
         std::count_if(starts.begin(), starts.end(), [](const auto& s) { return s.waited; }));
   }
   bool HotkeysOff() {
-    const auto& flags = Lockdown().access.flags;
+    const auto& flags = Keyboard().access.flags;
     return std::all_of(flags.begin(), flags.end(),
                        [](const auto& f) { return (f.second & kHotkeyBits) == 0; });
   }
 
   std::string dir;
-  const std::map<lockdown::AccessFeature, std::uint32_t> found = scenario.Lockdown().access.flags;
+  const std::map<lockdown::AccessFeature, std::uint32_t> found = scenario.Keyboard().access.flags;
 };
 
 TEST(MenuLockdown, HotkeysOffWhileTheMenuIsLoadedAndBackAtCtrlAltT) {
@@ -62,20 +62,20 @@ TEST(MenuLockdown, HotkeysOffWhileTheMenuIsLoadedAndBackAtCtrlAltT) {
   rig.scenario.KeyDown(kKeyT, kCtrlAlt);
   ASSERT_TRUE(rig.scenario.Finished());
   EXPECT_EQ(rig.scenario.ExitCode(), 0);
-  EXPECT_EQ(rig.Lockdown().access.flags, rig.found);
+  EXPECT_EQ(rig.Keyboard().access.flags, rig.found);
   EXPECT_EQ(rig.StopStarts(), 1u);
-  EXPECT_TRUE(rig.Lockdown().window_classes.empty());
+  EXPECT_TRUE(rig.System().window_classes.empty());
 }
 
 // Wine stores none of the settings: the game runs and ends all the same.
 TEST(MenuLockdown, FailingAccessibilityCallsChangeNothing) {
   CompanionRig rig;
-  rig.Lockdown().access.calls_fail = true;
+  rig.Keyboard().access.calls_fail = true;
   rig.RunToMenu();
   ASSERT_TRUE(rig.WOB.Loaded());
   rig.scenario.KeyDown(kKeyT, kCtrlAlt);
   EXPECT_EQ(rig.scenario.ExitCode(), 0);
-  EXPECT_EQ(rig.Lockdown().access.writes, 0);
+  EXPECT_EQ(rig.Keyboard().access.writes, 0);
 }
 
 // The error comes after the companion started and, for the press, after the hook and the
@@ -97,7 +97,7 @@ TEST(MenuLockdown, UntrappedErrorGivesBackEverythingTaken) {
     SCOPED_TRACE(c.name);
     CompanionRig rig;
     if (c.was_running) {
-      rig.Lockdown().processes = std::vector<std::string>{"Muzzle.exe"};
+      rig.System().processes = std::vector<std::string>{"Muzzle.exe"};
     }
     for (const auto& entry : fs::directory_iterator(rig.dir)) {
       const std::string name = entry.path().filename().string();
@@ -115,10 +115,10 @@ TEST(MenuLockdown, UntrappedErrorGivesBackEverythingTaken) {
     ASSERT_TRUE(rig.scenario.Finished());
     EXPECT_EQ(rig.scenario.ExitCode(), 1);
     EXPECT_EQ(rig.scenario.Platform().message_boxes.size(), 1u);
-    EXPECT_EQ(rig.Lockdown().access.flags, rig.found);
-    EXPECT_EQ(rig.Lockdown().hook_removals, rig.Lockdown().hook_installs);
+    EXPECT_EQ(rig.Keyboard().access.flags, rig.found);
+    EXPECT_EQ(rig.Keyboard().hook_removals, rig.Keyboard().hook_installs);
     EXPECT_EQ(rig.StopStarts(), c.was_running ? 0u : 1u);
-    EXPECT_EQ(rig.Lockdown().window_classes.empty(), !c.was_running);
+    EXPECT_EQ(rig.System().window_classes.empty(), !c.was_running);
   }
 }
 
@@ -128,17 +128,47 @@ TEST(MenuLockdown, CompanionFileGoneAtCtrlAltT) {
   for (int shut_down_when_run_again : {1, 0}) {
     SCOPED_TRACE(shut_down_when_run_again);
     CompanionRig rig;
-    rig.Lockdown().settings[rig.dir + "\\Muzzle.ini|Config|ShutDownWhenRunAgain"] =
+    rig.System().settings[rig.dir + "\\Muzzle.ini|Config|ShutDownWhenRunAgain"] =
         shut_down_when_run_again;
     rig.RunToMenu();
     fs::remove(fs::path(rig.dir) / "Muzzle.exe");
     rig.scenario.KeyDown(kKeyT, kCtrlAlt);
     ASSERT_TRUE(rig.scenario.Finished());
     EXPECT_EQ(rig.scenario.ExitCode(), 1);
-    EXPECT_EQ(rig.Lockdown().closed_window_classes.size(), shut_down_when_run_again != 0 ? 1u : 0u);
+    EXPECT_EQ(rig.System().closed_window_classes.size(), shut_down_when_run_again != 0 ? 1u : 0u);
     EXPECT_EQ(rig.StopStarts(), 0u);
-    EXPECT_EQ(rig.Lockdown().hook_removals, rig.Lockdown().hook_installs);
-    EXPECT_EQ(rig.Lockdown().access.flags, rig.found);
+    EXPECT_EQ(rig.Keyboard().hook_removals, rig.Keyboard().hook_installs);
+    EXPECT_EQ(rig.Keyboard().access.flags, rig.found);
+  }
+}
+
+// Windows makes every key of the desktop wait while a thread with a low-level hook waits without
+// pumping messages: no wait on the companion comes between the lock and the unlock, on every
+// way through the game.
+TEST(MenuLockdown, NoWaitOnTheCompanionWhileTheKeyboardIsLocked) {
+  struct OrderCase {
+    const char* name;
+    const char* removed_file;  // "" for none
+    bool press;                // a button press after the menu came up
+    const char* calls;
+  };
+  const OrderCase cases[] = {
+      {"load, then Ctrl+Alt+T", "", false, "start lock unlock start+wait"},
+      {"error at a press", "numDown.jpg", true, "start lock unlock start+wait"},
+      {"error at load", "ColUp.jpg", false, "start start+wait"},
+  };
+  for (const OrderCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    CompanionRig rig;
+    if (*c.removed_file != '\0') fs::remove(fs::path(rig.dir) / c.removed_file);
+    rig.RunToMenu();
+    if (c.press) rig.scenario.MouseDown(rig.WOB.Get<forms::Image>("cmdNumbers"));
+    if (!rig.scenario.Finished()) rig.scenario.KeyDown(kKeyT, kCtrlAlt);
+    ASSERT_TRUE(rig.scenario.Finished());
+    std::string calls;
+    for (const std::string& call : rig.scenario.LockdownCalls())
+      calls += (calls.empty() ? "" : " ") + call;
+    EXPECT_EQ(calls, c.calls);
   }
 }
 

@@ -20,8 +20,11 @@ constexpr int kKeyT = 84;
 
 // The forms belong to the scenario, so they outlive the program's thread; the game state is
 // declared first, so it does too.
+// Without a companion, as on Linux, unless a test asks for it beside the game, as on Windows.
+enum class Companion { kNone, kBeside };
+
 struct MenuRig {
-  explicit MenuRig(int width_px = 1024, int height_px = 768)
+  explicit MenuRig(int width_px = 1024, int height_px = 768, Companion companion = Companion::kNone)
       : scenario(width_px, height_px),
         frmLetters(scenario.Make<StubScreen>(state, "frmLetters")),
         frmNumbers(scenario.Make<StubScreen>(state, "frmNumbers")),
@@ -29,12 +32,10 @@ struct MenuRig {
         frmPaint(scenario.Make<StubScreen>(state, "frmPaint")),
         frmParent(scenario.Make<shell::ParentPanel>(state, store, scenario.Sound())),
         WOB(scenario.Make<shell::MainMenuForm>(
-            state, scenario.Lockdown(),
+            state, scenario.Keyboard(),
+            companion == Companion::kBeside ? &scenario.Companion() : nullptr,
             shell::MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint, &frmParent})),
-        frmSplash(scenario.Make<shell::SplashForm>(WOB)) {
-    // As on Linux: no companion beside the game. The companion tests switch it on.
-    scenario.Lockdown().uses_companion = false;
-  }
+        frmSplash(scenario.Make<shell::SplashForm>(WOB)) {}
 
   std::vector<StubScreen*> Screens() { return {&frmLetters, &frmNumbers, &frmShapes, &frmPaint}; }
   // The screen open over the menu, or nullptr.

@@ -130,6 +130,25 @@ TEST_F(SdlWaveOutputTest, WithoutAnAudioDriverNothingPlaysAndNothingHangs) {
   output.Stop();
 }
 
+// Long clips, so each is still heard when the test looks.
+TEST_F(SdlWaveOutputTest, TheVoiceSpeaksBesideTheWaveSoundAndOnlyTheNewestNameWaits) {
+  for (const char* name : {"one.wav", "two.wav", "three.wav"}) {
+    WriteWav(Path(name), {.frames = 22050 * 20});
+  }
+  SdlWaveOutput output;
+  output.Play(Path("long.wav"), true);
+  output.Say(Path("one.wav"));
+  output.Say(Path("two.wav"));
+  output.Say(Path("three.wav"));
+  output.Say(Path("absent.wav"));  // passed over: the waiting name stays
+  EXPECT_EQ(output.NowSaying(), Path("one.wav"));
+  EXPECT_EQ(output.NextSaying(), Path("three.wav"));
+  EXPECT_EQ(output.NowPlaying(), Path("long.wav"));
+  output.Play(Path("other.wav"), true);
+  output.Stop();
+  EXPECT_EQ(output.NowSaying(), Path("one.wav")) << "the firework's player leaves the voice alone";
+}
+
 // Played as recorded, and at the quiet setting's gain: 0x1000 becomes 0x0400.
 TEST_F(SdlWaveOutputTest, TheDeviceHearsTheWholeSoundConverted) {
   const struct {

@@ -11,6 +11,8 @@ Scenario::Scenario(int width_px, int height_px, int twips_per_pixel)
     : platform_(std::make_unique<forms::HeadlessPlatform>(width_px, height_px, twips_per_pixel)),
       app_(std::make_unique<forms::Application>(*platform_)) {
   platform_->app_folder = AppDir();
+  keyboard_.calls = &lockdown_calls_;
+  companion_.calls = &lockdown_calls_;
 }
 
 Scenario::~Scenario() {

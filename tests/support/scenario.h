@@ -10,7 +10,8 @@
 #include "game/forms/application.h"
 #include "game/forms/form.h"
 #include "game/forms/headless/headless_platform.h"
-#include "game/lockdown/lockdown_service_headless.h"
+#include "game/lockdown/headless/headless_companion.h"
+#include "game/lockdown/headless/headless_keyboard_lock.h"
 #include "game/sound/wave_output_headless.h"
 
 namespace wobtest {
@@ -28,7 +29,10 @@ class Scenario {
   forms::Application& App() { return *app_; }
   // The services beside the runtime, recording what the program asked of them.
   sound::HeadlessWaveOutput& Sound() { return sound_; }
-  lockdown::HeadlessLockdown& Lockdown() { return lockdown_; }
+  lockdown::HeadlessKeyboardLock& Keyboard() { return keyboard_; }
+  lockdown::HeadlessCompanion& Companion() { return companion_; }
+  // The keyboard lock's and the companion's calls, in the order the program made them.
+  const std::vector<std::string>& LockdownCalls() const { return lockdown_calls_; }
 
   // A form owned by the scenario, constructed as F(App(), args...); it lives until the
   // program's thread has ended.
@@ -68,7 +72,9 @@ class Scenario {
   std::unique_ptr<forms::HeadlessPlatform> platform_;
   std::unique_ptr<forms::Application> app_;
   sound::HeadlessWaveOutput sound_;
-  lockdown::HeadlessLockdown lockdown_;
+  std::vector<std::string> lockdown_calls_;
+  lockdown::HeadlessKeyboardLock keyboard_;
+  lockdown::HeadlessCompanion companion_;
   std::vector<std::unique_ptr<forms::Form>> forms_;
   std::thread ui_;
   std::atomic<bool> finished_{false};

@@ -180,6 +180,21 @@ case_companion_kept_after_kill() {
   stop_companions || fail "the companion did not close on WM_CLOSE"
 }
 
+# The setting is read when the game ends, as a second start reads it: a parent who switches it
+# off in MuzCfg during play keeps the companion running after the game is killed.
+case_companion_kept_when_set_during_play() {
+  no_companion 10 || fail "a companion of an earlier test still runs"
+  local copy companion
+  copy=$(copy_app)
+  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=1
+  start_game "$copy"
+  menu_with_companion
+  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=0
+  kill_game
+  [[ "$(one_companion 1 3)" == "$companion" ]] || fail "the companion did not stay"
+  stop_companions || fail "the companion did not close on WM_CLOSE"
+}
+
 case_game_killed() {
   no_companion 10 || fail "a companion of an earlier test still runs"
   local companion
@@ -263,7 +278,8 @@ case_companion_missing_at_exit() {
 
 case "$case_name" in
   companion_once | companion_running | companion_other_case | companion_kept | \
-    companion_ended_by_hand | menu_picture_missing | companion_kept_after_kill | game_killed | \
+    companion_ended_by_hand | menu_picture_missing | companion_kept_after_kill | \
+    companion_kept_when_set_during_play | game_killed | \
     swallowed_keys | companion_missing_at_load | companion_missing_at_exit)
     "case_$case_name"
     ;;

@@ -10,6 +10,8 @@
 #   unicode_folder a copy of the game in a folder named with non-ASCII letters still comes up
 #   letters        letters typed on the letters screen show pictures that burst and are gone
 #   paint          moving the mouse over the paint screen's drawing area paints coloured dots
+#   voice          with SpeakNames=1 and Language=de in the settings file, a typed letter is
+#                  heard through Wine's ALSA driver, recorded to a file, beside a silent firework
 #   panel          Ctrl+Alt+O held on the menu opens the parent panel; a click switches spoken
 #                  names on in the settings file; the close button goes back; the exit keeps the
 #                  game's figures
@@ -170,6 +172,35 @@ case_paint() {
   leave_screen_and_game
 }
 
+# The game's sound goes through Wine's ALSA driver into a file. In a copy of the game the firework
+# is silent and only the German voice is left, so whatever is heard is the German name.
+case_voice() {
+  local copy="$work/app" appdata settings
+  cp -r "$app_dir" "$copy"
+  find "$copy/voices" -mindepth 1 -maxdepth 1 ! -name de -exec rm -rf {} +
+  sox -n -r 16000 -c 1 -b 16 "$copy/fire1.wav" trim 0 0.5
+  appdata=$(winepath -u "$(wine cmd /c "echo %APPDATA%" </dev/null 2>/dev/null | tr -d '\r')")
+  settings="$appdata/Wobbleton Playboard"
+  mkdir -p "$settings"
+  printf '[Playboard]\r\nSpeakNames=1\r\nLanguage=de\r\n' >"$settings/settings.ini"
+  mkdir -p "$work/home"
+  printf 'pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' \
+    "$work/heard.raw" >"$work/home/.asoundrc"
+  : >"$work/heard.raw"
+  HOME="$work/home" WINEDLLOVERRIDES="mscoree,mshtml=;winepulse.drv=" start_game "$copy"
+  open_from_menu cmdLetters
+  heard() { [[ -n "$(tr -d '\000' <"$work/heard.raw" | head -c 1)" ]]; }
+  heard && fail "something was heard before any picture appeared"
+  drive keys 0x41 >/dev/null
+  local deadline=$((SECONDS + 15))
+  until heard; do
+    ((SECONDS < deadline)) || fail "the letter's name was not heard"
+    sleep 0.3
+  done
+  leave_screen_and_game
+  rm -f "$settings/settings.ini"
+}
+
 # The game's settings file in this Wine prefix's roaming application data.
 settings_file() {
   find "${WINEPREFIX:?}/drive_c/users" -path '*/Wobbleton Playboard/settings.ini' 2>/dev/null |
@@ -209,6 +240,7 @@ case "$case_name" in
   unicode_folder) case_unicode_folder ;;
   letters) case_letters ;;
   paint) case_paint ;;
+  voice) case_voice ;;
   panel) case_panel ;;
   *) echo "unknown case $case_name" >&2; exit 2 ;;
 esac

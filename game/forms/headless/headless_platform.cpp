@@ -60,6 +60,7 @@ Canvas* HeadlessPlatform::FrameBuffer(WindowId window, int width, int height) {
   std::unique_ptr<Canvas>& frame = frames_[window];
   if (!frame || frame->Width() != width || frame->Height() != height) {
     frame = std::make_unique<Canvas>(width, height);
+    peak_frame_bytes = std::max(peak_frame_bytes, FrameBytes());
   }
   return frame.get();
 }

@@ -70,7 +70,8 @@ class HeadlessPlatform : public Platform {
   Canvas* FrameBuffer(WindowId window, int width, int height) override;
   void Present(WindowId window, const std::vector<PixelRect>& dirty) override;
   void ReleaseFrameBuffer(WindowId window) override;
-  long long FrameBytes() const;  // the memory of every frame held now
+  long long FrameBytes() const;    // the memory of every frame held now
+  long long peak_frame_bytes = 0;  // the most FrameBytes ever was; tests may reset it
   void SetCursor(WindowId window, const Picture* cursor) override;
   void FocusWindow(WindowId window) override;
   void SetKeyboardGrab(bool grab) override { keyboard_grabbed = grab; }

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -17,6 +18,7 @@
 #include "game/forms/sdl/sdl_cursor_cache.h"
 #include "game/forms/sdl/sdl_video_driver.h"
 #include "game/forms/sdl/sdl_window.h"
+#include "game/forms/sdl/wayland_shortcuts.h"
 #include "game/forms/sdl/x11_errors.h"
 
 namespace forms {
@@ -28,6 +30,10 @@ constexpr int kLongestWaitMs = 60'000;  // one wait's cap; a far deadline just l
 // A busy handler turns the event loop thousands of times a second; the display is asked for
 // new input at most this often then, which nobody can tell from at once.
 constexpr double kPumpSpacingMs = 1.0;
+constexpr int kOwnMappingBytes = 128 * 1024;  // a 180 x 180 picture or more
+// The desktop file's id: every window carries it as its Wayland app id and X11 class, so a
+// desktop knows the game by its entry and GNOME keeps a parent's answer about its shortcuts.
+constexpr char kAppId[] = "org.wobbleton.playboard";
 
 double EpochMs() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -42,18 +48,41 @@ bool ShowsOnScreen(const char* driver) {
   return !invisible || std::getenv("SDL_VIDEODRIVER") != nullptr;
 }
 
+// SDL's video start asks D-Bus for the session bus. Where there is none to be found (a bare X
+// server, a kiosk session), libdbus would launch a bus daemon of its own: a third of a second
+// before the first frame, and a daemon left behind. Tell it plainly that there is none.
+void KeepDbusFromLaunchingABus() {
+  if (std::getenv("DBUS_SESSION_BUS_ADDRESS") != nullptr) return;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && access((std::string(runtime) + "/bus").c_str(), F_OK) == 0) return;
+  setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform()
     : translator_([this](std::uint32_t sdl_window_id) { return FromSdlId(sdl_window_id); }) {
+  const char* trace = std::getenv("WOB_TRACE");
+  trace_ = trace != nullptr && std::string(trace) == "1";
+  // The steps to the first frame, for the start-up benchmark: libraries loaded, video started.
+  Trace("start");
   // SDL would turn Ctrl+C and SIGTERM into SDL_QUIT, which the game ignores on purpose;
   // leave the signals their ordinary effect so the program can still be stopped.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A child's first click on a window must count, focused or not.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // SDL would minimise a full-screen window at Alt+Tab even while it holds the keyboard.
+  SDL_SetHint(SDL_HINT_ALLOW_ALT_TAB_WHILE_GRABBED, "0");
+  // SDL 2.26 reads the app id and class from the environment when its video starts.
+  setenv("SDL_VIDEO_WAYLAND_WMCLASS", kAppId, 1);
+  setenv("SDL_VIDEO_X11_WMCLASS", kAppId, 1);
   // Before SDL's start-up too: SDL's own handler passes errors on to the one it found.
   PassOverXErrors();
+  KeepDbusFromLaunchingABus();
+  // Decoded and scaled pictures are large and short-lived: each gets a mapping of its own that
+  // goes back to the system when it is freed, instead of heap pages that stay resident.
+  mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
   std::string& driver = video_driver_;
   try {
     driver = StartVideo(
@@ -77,13 +106,13 @@ SdlPlatform::SdlPlatform()
   counter_start_ = SDL_GetPerformanceCounter();
   counter_frequency_ = SDL_GetPerformanceFrequency();
   cursors_ = std::make_unique<SdlCursorCache>();
-  const char* trace = std::getenv("WOB_TRACE");
-  trace_ = trace != nullptr && std::string(trace) == "1";
+  Trace("video " + driver);
 }
 
 SdlPlatform::~SdlPlatform() {
   // Everything SDL made goes before SDL_Quit.
   windows_.clear();
+  wayland_shortcuts_.reset();
   cursors_.reset();
   SDL_Quit();
 }
@@ -111,13 +140,14 @@ int SdlPlatform::TwipsPerPixel() {
 }
 
 WindowId SdlPlatform::CreateWindow(const WindowSpec& spec) {
-  auto window = std::make_unique<SdlWindow>(spec, DisplayBounds());
+  auto window = std::make_unique<SdlWindow>(spec, DisplayBounds(), video_driver_ == "wayland");
   if (!window->Valid()) {
     Trace(std::string("no window: ") + SDL_GetError());
     return 0;
   }
   if (keyboard_grab_) window->SetKeyboardGrab(true);
   const WindowId id = next_window_++;
+  if (video_driver_ == "wayland") InhibitShortcutsOf(*window, id);
   windows_[id] = std::move(window);
   const PixelRect place = PlaceWindow(spec, DisplayBounds());
   Trace("window id=" + std::to_string(id) + " w=" + std::to_string(place.w) +
@@ -158,7 +188,17 @@ Canvas* SdlPlatform::FrameBuffer(WindowId window, int width, int height) {
 
 void SdlPlatform::ReleaseFrameBuffer(WindowId window) {
   // Only X11 gives a shrunk window's surface memory back at once and keeps the window's place.
-  if (SdlWindow* native = Find(window)) native->ReleaseFrame(video_driver_ == "x11");
+  SdlWindow* native = Find(window);
+  if (native == nullptr) return;
+  const bool shrink = video_driver_ == "x11";
+  // A window that gives its frame back as it leaves uncovers the ones it hid: they take their
+  // size back first, so that the desktop never shows through before they are drawn.
+  if (shrink) {
+    for (auto& [id, other] : windows_) {
+      if (id != window && other->Visible()) other->Regrow();
+    }
+  }
+  native->ReleaseFrame(shrink);
 }
 
 void SdlPlatform::Present(WindowId window, const std::vector<PixelRect>& dirty) {
@@ -215,8 +255,13 @@ bool SdlPlatform::NextNativeEvent(SDL_Event& native, double deadline_ms) {
 }
 
 void SdlPlatform::Observe(const SDL_Event& native) {
+  if (native.type == SDL_KEYUP) return ObserveKeyUp(native.key);
   if (native.type != SDL_WINDOWEVENT) return;
   const WindowId window = FromSdlId(native.window.windowID);
+  const bool gained = native.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+  if (gained || native.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+    if (SdlWindow* focused = Find(window)) focused->OnFocus(gained);
+  }
   if (native.window.event == SDL_WINDOWEVENT_EXPOSED) {
     if (SdlWindow* cover = Find(window); cover != nullptr && cover->IsCover()) cover->PaintBlack();
   }
@@ -224,6 +269,15 @@ void SdlPlatform::Observe(const SDL_Event& native) {
     auto found = window_cursors_.find(window);
     SDL_SetCursor(found != window_cursors_.end() ? found->second : SDL_GetDefaultCursor());
   }
+}
+
+// GNOME's Super+Escape gives the desktop back its shortcuts and ends an Xwayland window's grab
+// without a word to the window, so the grab is taken anew as that chord's Windows key comes up.
+void SdlPlatform::ObserveKeyUp(const SDL_KeyboardEvent& key) {
+  const SDL_Scancode code = key.keysym.scancode;
+  if (video_driver_ != "x11" || !keyboard_grab_) return;
+  if (code != SDL_SCANCODE_LGUI && code != SDL_SCANCODE_RGUI) return;
+  if (SdlWindow* window = Find(FromSdlId(key.windowID))) window->GrabAfresh();
 }
 
 // A window shrunk while hidden keeps its form's size: the form hears nothing of it.
@@ -293,6 +347,13 @@ void SdlPlatform::FocusTopWindow() {
 
 void SdlPlatform::GrabWindows(bool grab) {
   for (const auto& [id, window] : windows_) window->SetKeyboardGrab(grab);
+}
+
+void SdlPlatform::InhibitShortcutsOf(SdlWindow& window, WindowId id) {
+  if (!wayland_shortcuts_) wayland_shortcuts_ = std::make_unique<WaylandShortcuts>(window.Native());
+  window.InhibitThrough(*wayland_shortcuts_, [this, id](const std::string& line) {
+    Trace(line + " id=" + std::to_string(id));
+  });
 }
 
 void SdlPlatform::Trace(const std::string& line) {

@@ -12,11 +12,13 @@
 #include "game/forms/sdl/sdl_event_translator.h"
 
 struct SDL_Cursor;
+struct SDL_KeyboardEvent;
 
 namespace forms {
 
 class SdlCursorCache;
 class SdlWindow;
+class WaylandShortcuts;
 
 class SdlPlatform : public Platform {
  public:
@@ -57,8 +59,10 @@ class SdlPlatform : public Platform {
   WindowId TopWindow() const;
   void FocusTopWindow();
   void GrabWindows(bool grab);
+  void InhibitShortcutsOf(SdlWindow& window, WindowId id);
   bool NextNativeEvent(SDL_Event& native, double deadline_ms);
   void Observe(const SDL_Event& native);
+  void ObserveKeyUp(const SDL_KeyboardEvent& key);
   bool ShrinkOfHiddenWindow(const SDL_Event& native);
   void Trace(const std::string& line);
 
@@ -69,6 +73,7 @@ class SdlPlatform : public Platform {
   std::vector<WindowId> shown_order_;  // visible windows, the top one last
   WindowId next_window_ = 1;
   std::unique_ptr<SdlCursorCache> cursors_;
+  std::unique_ptr<WaylandShortcuts> wayland_shortcuts_;  // bound at the first Wayland window
   SdlEventTranslator translator_;
   std::deque<Event> pending_;
   std::string video_driver_;

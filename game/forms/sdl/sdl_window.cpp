@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/forms/canvas.h"
+#include "game/forms/sdl/xwayland_grab.h"
 
 namespace forms {
 
@@ -20,18 +21,34 @@ PixelRect PlaceWindow(const WindowSpec& spec, const PixelRect& display) {
   return {display.x + (display.w - width) / 2, display.y + (display.h - height) / 2, width, height};
 }
 
-SdlWindow::SdlWindow(const WindowSpec& spec, const PixelRect& display) : cover_(spec.cover) {
-  const PixelRect place = PlaceWindow(spec, display);
+std::uint32_t WindowFlags(const WindowSpec& spec, bool wayland) {
   // A cover is a tooltip to SDL: on X11 no window manager handles it, so it stays on top and
   // never gets the focus.
-  const Uint32 cover_flags =
-      SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_TOOLTIP;
-  window_ =
-      SDL_CreateWindow(spec.caption.c_str(), place.x, place.y, place.w, place.h,
-                       SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | (cover_ ? cover_flags : 0));
+  if (spec.cover) {
+    return SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP |
+           SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_TOOLTIP;
+  }
+  const bool full_screen = wayland && spec.maximised;
+  return SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN |
+         (full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+SdlWindow::SdlWindow(const WindowSpec& spec, const PixelRect& display, bool wayland)
+    : cover_(spec.cover) {
+  const PixelRect place = PlaceWindow(spec, display);
+  window_ = SDL_CreateWindow(spec.caption.c_str(), place.x, place.y, place.w, place.h,
+                             WindowFlags(spec, wayland));
+}
+
+void SdlWindow::InhibitThrough(WaylandShortcuts& shortcuts, TraceLine trace) {
+  if (cover_ || !shortcuts.Available()) return;
+  if (grab_) SDL_SetWindowKeyboardGrab(window_, SDL_FALSE);
+  inhibitor_ = std::make_unique<WaylandInhibitor>(shortcuts, window_, std::move(trace));
+  inhibitor_->SetWanted(grab_);
 }
 
 SdlWindow::~SdlWindow() {
+  inhibitor_.reset();
   if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
 
@@ -58,7 +75,24 @@ void SdlWindow::TakeFocus() {
 }
 
 void SdlWindow::SetKeyboardGrab(bool grab) {
-  if (!cover_) SDL_SetWindowKeyboardGrab(window_, grab ? SDL_TRUE : SDL_FALSE);
+  if (cover_) return;
+  grab_ = grab;
+  if (inhibitor_) return inhibitor_->SetWanted(grab);
+  SDL_SetWindowKeyboardGrab(window_, grab ? SDL_TRUE : SDL_FALSE);
+}
+
+void SdlWindow::OnFocus(bool gained) {
+  if (inhibitor_) return inhibitor_->OnFocus(gained);
+  // Mutter lets an Xwayland window grab the keyboard only once the window, managed by now,
+  // has said it may; the grab SDL took at the focus predates that, so it is taken afresh.
+  if (gained) GrabAfresh();
+}
+
+void SdlWindow::GrabAfresh() {
+  if (inhibitor_ || cover_ || !grab_) return;
+  AllowXwaylandKeyboardGrab(window_);
+  SDL_SetWindowKeyboardGrab(window_, SDL_FALSE);
+  SDL_SetWindowKeyboardGrab(window_, SDL_TRUE);
 }
 
 void SdlWindow::PaintBlack() {
@@ -97,10 +131,17 @@ void SdlWindow::ReleaseFrame(bool shrink) {
   own_frame_ = false;
   if (!shrink || shrunk_) return;
   // SDL frees a window surface only when it makes the next one, after a resize.
+  SDL_GetWindowSize(window_, &full_width_, &full_height_);
   SDL_SetWindowSize(window_, 1, 1);
   SDL_GetWindowSurface(window_);
   surface_ = nullptr;
   shrunk_ = true;
+}
+
+void SdlWindow::Regrow() {
+  if (!shrunk_) return;
+  SDL_SetWindowSize(window_, full_width_, full_height_);
+  shrunk_ = false;
 }
 
 long SdlWindow::Present(const std::vector<PixelRect>& dirty) {

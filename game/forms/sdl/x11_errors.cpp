@@ -3,6 +3,8 @@
 
 #include <X11/Xlib.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 
 namespace forms {
@@ -16,10 +18,16 @@ int ReportXError(Display* display, XErrorEvent* error) {
   return 0;
 }
 
+int EndAtOnce(Display*) {
+  std::fprintf(stderr, "wob: the X connection is lost\n");
+  _exit(1);
+}
+
 }  // namespace
 
 void PassOverXErrors() {
   XSetErrorHandler(ReportXError);
+  XSetIOErrorHandler(EndAtOnce);
 }
 
 }  // namespace forms

@@ -1,32 +1,19 @@
-// The Windows lockdown: the companion's process and window, CreateProcess, the low-level hook.
+// The companion's process, window, settings file and program starts through Win32.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "game/lockdown/accessibility_settings_win32.h"
-#include "game/lockdown/lockdown_service.h"
+#include "game/lockdown/companion_system.h"
 
 namespace lockdown {
 
-class Win32Lockdown : public LockdownService {
+class Win32CompanionSystem : public CompanionSystem {
  public:
-  bool UsesCompanion() override { return true; }
   std::optional<std::vector<std::string>> ListProcesses() override;
   bool StartProgram(const std::string& path, int window_style) override;  // path in UTF-8
   bool StartProgramAndWait(const std::string& path, int window_style) override;
   bool WindowOfClassExists(const std::string& window_class) override;
   int ReadSettingsInt(const std::string& file, const std::string& section, const std::string& key,
                       int default_value) override;
-  AccessSettings& Accessibility() override { return access_; }
   bool CloseWindowOfClass(const std::string& window_class) override;
-  std::intptr_t InstallKeyboardHook() override;
-  void RemoveKeyboardHook(std::intptr_t handle) override;
-
- private:
-  Win32AccessSettings access_;
 };
 
 }  // namespace lockdown

@@ -1,26 +1,17 @@
-// The Windows lockdown: process snapshot, CreateProcessW, FindWindow and the low-level hook.
-#include "game/lockdown/lockdown_service_win32.h"
+// The companion through Win32: process snapshot, CreateProcessW, FindWindow, private profiles.
+#include "game/lockdown/companion_system_win32.h"
 
-#include "game/lockdown/low_level_keyboard_win32.h"
-
+#include <windows.h>
 // After <windows.h>, which it needs.
 #include <tlhelp32.h>
 
+#include "game/forms/win32/win32_text.h"
+
 namespace lockdown {
 
-namespace {
+using forms::Utf8ToWide;
 
-std::wstring Utf8ToWide(const std::string& utf8) {
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
-}
-
-}  // namespace
-
-std::optional<std::vector<std::string>> Win32Lockdown::ListProcesses() {
+std::optional<std::vector<std::string>> Win32CompanionSystem::ListProcesses() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return std::nullopt;
   std::vector<std::string> names;
@@ -66,40 +57,32 @@ bool Launch(const std::string& path, int window_style, WaitFor wait) {
 
 // Waits until the program is ready for input, its windows created: the companion started by
 // the load must be found by a stop that follows at once, as after an error in the same load.
-bool Win32Lockdown::StartProgram(const std::string& path, int window_style) {
+bool Win32CompanionSystem::StartProgram(const std::string& path, int window_style) {
   return Launch(path, window_style, WaitFor::kReady);
 }
 
-bool Win32Lockdown::StartProgramAndWait(const std::string& path, int window_style) {
+bool Win32CompanionSystem::StartProgramAndWait(const std::string& path, int window_style) {
   return Launch(path, window_style, WaitFor::kEnd);
 }
 
-bool Win32Lockdown::WindowOfClassExists(const std::string& window_class) {
+bool Win32CompanionSystem::WindowOfClassExists(const std::string& window_class) {
   return FindWindowA(window_class.c_str(), nullptr) != nullptr;
 }
 
-int Win32Lockdown::ReadSettingsInt(const std::string& file, const std::string& section,
-                                   const std::string& key, int default_value) {
+int Win32CompanionSystem::ReadSettingsInt(const std::string& file, const std::string& section,
+                                          const std::string& key, int default_value) {
   return static_cast<int>(GetPrivateProfileIntW(Utf8ToWide(section).c_str(),
                                                 Utf8ToWide(key).c_str(), default_value,
                                                 Utf8ToWide(file).c_str()));
 }
 
-bool Win32Lockdown::CloseWindowOfClass(const std::string& window_class) {
+bool Win32CompanionSystem::CloseWindowOfClass(const std::string& window_class) {
   HWND window = FindWindowA(window_class.c_str(), nullptr);
   if (window == nullptr) return false;
   // A hung program must not hang the game: give up after a few seconds.
   DWORD_PTR result = 0;
   SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
   return true;
-}
-
-std::intptr_t Win32Lockdown::InstallKeyboardHook() {
-  return modDisableLowLevelKeys::InstallKeyboardHook();
-}
-
-void Win32Lockdown::RemoveKeyboardHook(std::intptr_t handle) {
-  modDisableLowLevelKeys::RemoveKeyboardHook(handle);
 }
 
 }  // namespace lockdown
