@@ -45,6 +45,7 @@ const ClickCase kClicks[] = {
 TEST(ParentPanel, EachControlWritesTheSettingsFileAtOnce) {
   // The languages are the voices' folders beside the game; others are not languages.
   const fs::path app = wobtest::CopyAppDir();
+  fs::remove_all(app / "voices");
   for (const char* folder : {"voices/fr", "voices/de", "voices/Not-a-code"})
     fs::create_directories(app / folder);
   for (const ClickCase& c : kClicks) {
