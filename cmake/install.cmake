@@ -4,10 +4,14 @@
 #   Windows: wobbleton-playboard-<version>-windows-x64.zip and wobbleton-playboard-<version>-setup.exe
 # The version is the project's.
 set(WOB_PACKAGE_NAME wobbleton-playboard)
-set(WOB_HOMEPAGE "https://wobbleton.example/playboard"
-    CACHE STRING "The game's web page; the AppStream screenshots lie under <page>/screenshots")
-set(WOB_MAINTAINER "Wobbleton Playboard maintainers <playboard@wobbleton.example>"
-    CACHE STRING "The Debian package's maintainer: name <address>")
+# A Debian package names its maintainer with a mail address (Debian policy 5.6.2). The project
+# has none of its own, so whoever makes the package names themselves: WOB_MAINTAINER, or Debian's
+# own DEBFULLNAME and DEBEMAIL at configure time. The `dist` target refuses to build without one.
+set(WOB_MAINTAINER "" CACHE STRING "The Debian package's maintainer: name <address>")
+set(wob_maintainer "${WOB_MAINTAINER}")
+if(NOT wob_maintainer AND DEFINED ENV{DEBFULLNAME} AND DEFINED ENV{DEBEMAIL})
+  set(wob_maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+endif()
 set(WOB_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 set(WOB_PACKAGING_DIR ${CMAKE_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${WOB_DIST_DIR} ${WOB_PACKAGING_DIR})

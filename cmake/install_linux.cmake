@@ -58,7 +58,8 @@ execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE deb_arch
 set(WOB_DEB_FILE ${WOB_DIST_DIR}/${WOB_PACKAGE_NAME}_${PROJECT_VERSION}_${deb_arch}.deb)
 add_custom_target(dist
   COMMAND bash ${PROJECT_SOURCE_DIR}/packaging/debian/make_deb.sh ${CMAKE_BINARY_DIR}
-          ${PROJECT_VERSION} ${WOB_MAINTAINER} ${WOB_DEB_FILE}
+          ${PROJECT_VERSION} ${WOB_DEB_FILE}
+          "${wob_maintainer}"
   COMMENT "Making the Debian package"
   VERBATIM)
 add_dependencies(dist wob assets packaging_docs)

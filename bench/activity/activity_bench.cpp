@@ -8,9 +8,9 @@
 #include <fstream>
 #include <memory>
 
-#include "bench/activity/activity_probe.h"
 #include "game/forms/headless/headless_platform.h"
 #include "game/sound/wave_output_headless.h"
+#include "tests/lib/activity_screen_probe.h"
 
 namespace {
 

@@ -11,17 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "bench/activity/activity_probe.h"
-#include "game/forms/native_platform.h"
+#include "game/shell/native_backends.h"
 #include "game/sound/wave_output_headless.h"
+#include "tests/lib/activity_screen_probe.h"
 
 namespace {
-
-// The real backend, with the game's pictures from the app folder next to this program's folder.
-class BenchPlatform : public forms::NativePlatform {
- public:
-  std::string AppFolder() override { return forms::NativePlatform::AppFolder() + "/../app"; }
-};
 
 double TickMs(activity::ActivityScreen& screen) {
   const auto start = std::chrono::steady_clock::now();
@@ -34,8 +28,9 @@ double TickMs(activity::ActivityScreen& screen) {
 
 int main(int argc, char** argv) {
   const int ticks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-  BenchPlatform platform;
-  forms::Application app(platform);
+  // The real backend, with the game's pictures from the app folder beside this program's folder.
+  const auto backends = shell::OpenNativeBackends("../app");
+  forms::Application app(backends->Platform());
   game::GameState game;
   sound::HeadlessWaveOutput sound;
   activity::ActivityScreen screen(app, game, sound, activity::kLetters);

@@ -25,12 +25,14 @@ measure() {
 
 hold_key() { xdotool key --delay 33 --repeat $((seconds * 30)) a; }
 
-# One xdotool run with a move every 10 ms, back and forth across the drawing area.
+# One xdotool run with a move every 10 ms, back and forth across the drawing area, whose place
+# comes from the game's own layout.
 move_mouse() {
-  local moves=() i x
+  local moves=() i area w h x y
+  area=$(lib_area frmPaint Picture1 10) || { echo "no drawing area in the layout" >&2; return 1; }
+  IFS='x+' read -r w h x y <<<"$area"
   for ((i = 0; i < seconds * 100; i++)); do
-    x=$((100 + (i * 7) % (width - 200)))
-    moves+=(mousemove "$x" $((150 + (i * 3) % (height - 400))) sleep 0.01)
+    moves+=(mousemove $((x + (i * 7) % w)) $((y + (i * 3) % h)) sleep 0.01)
   done
   xdotool "${moves[@]}"
 }

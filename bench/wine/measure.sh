@@ -5,6 +5,7 @@
 #
 # Usage: measure.sh [WINDOWS_APP_DIR [LINUX_APP_DIR [IDLE_SECONDS]]]
 #   defaults: build/windows/app, build/linux/app, 30
+#   WOB_SCREEN_GEOMETRY=<screen_geometry> (default: build/linux/bin/screen_geometry)
 set -u
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 if [[ "${WOB_WINE_READY:-}" != 1 ]]; then
@@ -17,8 +18,12 @@ linux_app=$(realpath "${2:-$repo/build/linux/app}")
 idle_seconds=${3:-30}
 ticks=$(getconf CLK_TCK)
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
-# The splash at 96 DPI: 492 x 283 pixels, centred.
-splash_crop="492x283+$(((screen_w - 492) / 2))+$(((screen_h - 283) / 2))"
+# The splash's place, from the game's own layout (at 96 DPI: 492 x 283 pixels, centred), as the
+# test scripts take it.
+geometry=${WOB_SCREEN_GEOMETRY:-$repo/build/linux/bin/screen_geometry}
+lib_geometry "$geometry" "$screen_w" "$screen_h" "$linux_app" || exit 1
+splash_crop=$(lib_area frmSplash form) || { echo "no splash in the layout" >&2; exit 1; }
+echo "splash area: $splash_crop"
 
 now() { date +%s.%N; }
 

@@ -1,23 +1,21 @@
 // The activity screen's form: design, load, picker and exit buttons, the play area and the keys.
 #include "game/activity/activity_screen.h"
 
-namespace activity {
+#include "game/cursor_files.h"
 
-namespace {
-constexpr int kCursorCount = 10;
-}  // namespace
+namespace activity {
 
 ActivityScreen::ActivityScreen(forms::Application& app, game::GameState& game,
                                sound::WaveOutput& sound, const ScreenTable& table)
-    : forms::Form(app), game_(game), sound_(sound), table_(table) {}
+    : forms::Form(app), game_(game), sound_(sound), table_(table) {
+  SetCaption("Kinderkit");
+  SetMaximised(true);
+}
 
 ActivityScreen::~ActivityScreen() = default;
 
 void ActivityScreen::Design() {
-  SetCaption("Kinderkit");
-  SetMaximised(true);
   SetBackColor(forms::Rgb(0, 0, 0));  // system colour 18, button text: black
-  SetKeyPreview(true);
 
   auto& timer = Add<forms::Timer>("Timer1", nullptr);
   timer.SetInterval(250);
@@ -70,8 +68,8 @@ void ActivityScreen::Frame1_MouseUp(const forms::MouseArgs&) {
 
 void ActivityScreen::Form_Load() {
   App().Randomize();
-  const int cursor = App().Rng().Pick(kCursorCount);
-  SetMouseIcon(forms::LoadPicture(App().Path() + "\\" + std::to_string(cursor) + ".ico"));
+  const int cursor = App().Rng().Pick(game::kCursorCount);
+  SetMouseIcon(forms::LoadPicture(App().Path() + game::CursorFile(cursor)));
   SetMousePointer(forms::kPointerCustom);
   for (const char* name : kPickerLoadOrder) {
     LoadInto(Get<forms::Image>(name), table_.faces[PickerIndex(name)].up);

@@ -56,7 +56,7 @@ class ActivityScreen : public forms::Form {
   void Design() override;
 
  private:
-  friend class ActivityScreenProbe;  // tests reach the form-level state through it
+  friend class ActivityScreenProbe;  // tests and benchmarks reach the form-level state
   class ScreenClosed {};             // thrown when an event-loop turn unloaded the screen
 
   void DesignPickers();

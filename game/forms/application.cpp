@@ -2,10 +2,8 @@
 #include "game/forms/application.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "game/forms/picture_cache.h"
-#include "game/forms/scaled_pictures.h"
+#include "game/forms/memory_policy.h"
 #include "game/forms/untrapped_error.h"
 
 namespace forms {
@@ -13,11 +11,6 @@ namespace {
 
 constexpr int kMaxEventsPerDoEvents = 256;  // a flood of input cannot hold a tick forever
 constexpr const char* kErrorCaption = "Wobbleton";
-
-int ToPixels(float twips, int tpp) {
-  const double px = std::round(static_cast<double>(twips) / tpp);
-  return static_cast<int>(std::clamp(px, 0.0, 100000.0));
-}
 
 }  // namespace
 
@@ -51,7 +44,7 @@ int Application::Fail(const std::string& box_text) {
       // The error being reported is the one that matters.
     }
   }
-  while (!loaded_.empty()) Release(*loaded_.back());
+  while (!loaded_.empty()) Discard(*loaded_.back());
   modal_stack_.clear();
   platform_.MessageBox(kErrorCaption, box_text);
   return 1;
@@ -74,53 +67,31 @@ void Application::DoEvents() {
 }
 
 void Application::Show(Form& form) {
-  if (!form.loaded_) Load(form);
-  if (!form.loaded_) return;  // its load unloaded it again
-  form.visible_ = true;
+  if (!form.Loaded()) Load(form);
+  if (!form.Loaded()) return;  // its load unloaded it again
+  form.SetVisible(true);
   if (form.window == 0) OpenWindow(form);
 }
 
 void Application::ShowModal(Form& form) {
   Show(form);
-  if (!form.loaded_) return;
-  for (Form* below : loaded_) {  // a button held on a form below is let go
-    below->mouse_capture_ = nullptr;
-    below->mouse_buttons_ = 0;
-  }
+  if (!form.Loaded()) return;
+  for (Form* below : loaded_) below->LetGoOfMouse();  // a button held on a form below is let go
   modal_stack_.push_back(&form);
-  while (form.loaded_) LoopTurn();
+  while (form.Loaded()) LoopTurn();
   auto it = std::find(modal_stack_.rbegin(), modal_stack_.rend(), &form);
   if (it != modal_stack_.rend()) modal_stack_.erase(std::next(it).base());
 }
 
 void Application::Load(Form& form) {
-  form.loaded_ = true;
   loaded_.push_back(&form);
-  // Design comes first: it may set the window properties that decide the form's size.
-  form.Design();
-  if (form.maximised_) {
-    const PixelRect display = platform_.DisplayBounds();
-    form.width_px = display.w;
-    form.height_px = display.h;
-  } else {
-    form.width_px = ToPixels(form.client_width_twips_, twips_per_pixel_);
-    form.height_px = ToPixels(form.client_height_twips_, twips_per_pixel_);
-  }
-  form.dirty_.clear();
-  form.InvalidateAll();
-  form.Form_Load();
+  form.Load(platform_.DisplayBounds());
 }
 
 void Application::OpenWindow(Form& form) {
-  WindowSpec spec;
-  spec.caption = form.caption_;
-  spec.width = form.width_px;
-  spec.height = form.height_px;
-  spec.maximised = form.maximised_;
-  spec.centred = !form.maximised_;
-  form.window = platform_.CreateWindow(spec);
+  form.window = platform_.CreateWindow(form.WindowWanted());
   // Without its window the form could never get input, and the loop would wait for ever.
-  if (form.window == 0) throw UntrappedError("Cannot create the window of " + form.caption_);
+  if (form.window == 0) throw UntrappedError("Cannot create the window of " + form.Caption());
   UpdateCursor(form);
   platform_.ShowWindow(form.window, true);
   UpdateCovers();
@@ -130,50 +101,36 @@ void Application::OpenWindow(Form& form) {
 
 void Application::UpdateCovers() {
   covers_.Update(std::any_of(loaded_.begin(), loaded_.end(), [](const Form* form) {
-    return form->maximised_ && form->window != 0;
+    return form->Maximised() && form->window != 0;
   }));
 }
 
 void Application::Unload(Form& form) {
-  if (!form.loaded_) return;
+  if (!form.Loaded()) return;
   form.Form_Unload();
-  if (!form.loaded_) return;
+  if (!form.Loaded()) return;
   // The forms it hid are drawn again before its window goes, so the desktop never shows through;
   // its frame goes first, so that theirs never come while it still holds its own.
-  form.leaving_ = true;
-  if (form.window != 0 && !form.frame_released_) ReleaseFrame(form);
+  leaving_ = &form;
+  if (form.window != 0 && !form.FrameHidden()) HideFrame(form);
   UpdateHiddenFrames();
   Render();
-  Release(form);
+  Discard(form);
 }
 
-void Application::Release(Form& form) {
-  form.loaded_ = false;
-  form.DestroyControls();
-  // The next screen shows other pictures: the caches start afresh rather than hold the memory
-  // of this one's.
-  LoadedPictures().Clear();
-  SharedScaledPictures().Clear();
-  if (form.window != 0) platform_.DestroyWindow(form.window);
-  form.window = 0;
-  form.dirty_.clear();
-  form.drawn_into_ = nullptr;
-  form.frame_released_ = false;
-  form.leaving_ = false;
-  loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &form), loaded_.end());
+void Application::Discard(Form& form) {
+  const WindowId window = form.window;
+  form.Release();
+  if (window != 0) platform_.DestroyWindow(window);
+  if (leaving_ == &form) leaving_ = nullptr;
+  std::erase(loaded_, &form);
+  std::erase(modal_stack_, &form);
   UpdateCovers();
+  GiveBackScreenMemory();
 }
 
-void Application::Forget(Form& form) {
-  Release(form);
-  modal_stack_.erase(std::remove(modal_stack_.begin(), modal_stack_.end(), &form),
-                     modal_stack_.end());
-}
-
-void Application::UpdateCursor(Form& form) {
-  if (form.window == 0) return;
-  const bool custom = form.mouse_pointer_ == kPointerCustom && form.mouse_icon_;
-  platform_.SetCursor(form.window, custom ? form.mouse_icon_.get() : nullptr);
+void Application::UpdateCursor(const Form& form) {
+  if (form.window != 0) platform_.SetCursor(form.window, form.Cursor());
 }
 
 std::string Application::Path() {

@@ -29,7 +29,10 @@ class Application {
 
   void Show(Form& form);       // loads it if needed and shows it; returns at once
   void ShowModal(Form& form);  // returns when the form unloads; forms below get no input
-  void Unload(Form& form);
+  void Unload(Form& form);     // runs its unload event, then discards it
+  // Destroys a loaded form's window and controls at once, without its unload event: after an
+  // untrapped error, or when the form object itself goes.
+  void Discard(Form& form);
   void DoEvents();  // handles the waiting events and due timers, then returns
 
   std::string Path();  // the application folder, without a trailing separator
@@ -60,15 +63,13 @@ class Application {
   }
 
   // Runtime internals, for forms.
-  void UpdateCursor(Form& form);  // after the mouse icon or pointer changed
-  void Forget(Form& form);        // a loaded form is being destroyed
+  void UpdateCursor(const Form& form);  // after the mouse icon or pointer changed
   const std::vector<Form*>& LoadedForms() const { return loaded_; }
-  const Canvas* FrameOf(const Form& form) const;  // null while the form has no frame
+  const Canvas* FrameOf(const Form& form) const;  // the frame of the form's open window
 
  private:
   void Load(Form& form);
   void OpenWindow(Form& form);
-  void Release(Form& form);  // destroys window and controls without the unload event
   int Fail(const std::string& box_text);
   void LoopTurn();
 
@@ -80,18 +81,14 @@ class Application {
   Form* TopModal() const;
   bool TakesInput(const Form& form) const;
   void UpdateCovers();  // the other displays are covered while a full-screen form is shown
-  void MouseDown(Form& form, const Event& event);
-  void MouseUp(Form& form, const Event& event);
-  void MouseMove(Form& form, const Event& event);
-  void Resized(Form& form, int width, int height);
 
   // Timers and drawing (application_timers.cpp, application_render.cpp).
   double NextDeadline() const;
   void FireDueTimers();
   void Render();
   bool HiddenUnderModal(const Form& form) const;
-  void UpdateHiddenFrames();  // frees the frames of hidden forms and brings back the others
-  void ReleaseFrame(Form& form);
+  void UpdateHiddenFrames();   // frees the frames of hidden forms and brings back the others
+  void HideFrame(Form& form);  // gives the form's frame back to the backend
 
   Platform& platform_;
   Version version_;
@@ -99,6 +96,7 @@ class Application {
   int twips_per_pixel_;
   std::vector<Form*> loaded_;       // in load order
   std::vector<Form*> modal_stack_;  // forms shown modally, innermost last
+  const Form* leaving_ = nullptr;   // being unloaded: it hides nothing any more
   KeyFilter key_filter_;
   std::vector<std::function<void()>> error_releases_;
   bool refused_key_down_ = false;  // the latest key down was refused: so are its characters

@@ -76,8 +76,27 @@ void Control::Invalidate() {
   if (visible_) form_.Invalidate(BoundsOnForm());
 }
 
+Control* Control::HitTest(int x, int y) {
+  return visible_ && TakesMouse() && BoundsOnForm().Contains(x, y) ? this : nullptr;
+}
+
 void Container::RemoveChild(Control* child) {
   children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+}
+
+Control* Container::ControlAt(int x, int y) const {
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    if (Control* hit = (*it)->HitTest(x, y)) return hit;
+  }
+  return nullptr;
+}
+
+void Container::PaintChildren(Canvas& canvas, const PixelRect& clip) const {
+  for (Control* child : children_) {
+    if (!child->Visible()) continue;
+    const PixelRect area = Intersect(child->BoundsOnForm(), clip);
+    if (!area.Empty()) child->Paint(canvas, area);
+  }
 }
 
 }  // namespace forms

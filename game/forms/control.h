@@ -58,6 +58,10 @@ class Control {
   // Lets go of what only speeds up drawing, while the form is hidden.
   virtual void ReleaseDrawingCaches() {}
   virtual bool TakesMouse() const { return true; }
+  // The control at (x, y), pixels on the form: this one, one inside it, or nullptr.
+  virtual Control* HitTest(int x, int y);
+  // A mouse button holds the control (held), or let go of it or holds it from elsewhere.
+  virtual void ShowHeld(bool held) { (void)held; }
   // Expires when the control is destroyed: the runtime checks it after calling a handler,
   // which may have removed the control or unloaded its form.
   std::weak_ptr<const bool> AliveToken() const { return alive_; }
@@ -84,6 +88,9 @@ class Container {
   void AddChild(Control* child) { children_.push_back(child); }
   void RemoveChild(Control* child);
   void ClearChildren() { children_.clear(); }
+  Control* ControlAt(int x, int y) const;  // the topmost child there, or one inside it
+  // Paints the visible children in z-order, each within its own bounds and the clip.
+  void PaintChildren(Canvas& canvas, const PixelRect& clip) const;
 
  private:
   std::vector<Control*> children_;  // z-order: later children are drawn on top

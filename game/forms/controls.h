@@ -81,9 +81,10 @@ class CommandButton : public Control {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
   void SetFontSize(float points);
-  void SetPressed(bool pressed);  // runtime: the sunken look while a mouse button holds it
+  void SetPressed(bool pressed);  // the sunken look while a mouse button holds it
   bool Pressed() const { return pressed_; }
   void Paint(Canvas& canvas, const PixelRect& clip) override;
+  void ShowHeld(bool held) override { SetPressed(held); }
 
  private:
   void PaintBevel(Canvas& canvas, const PixelRect& box, const PixelRect& clip) const;
@@ -92,13 +93,15 @@ class CommandButton : public Control {
   bool pressed_ = false;
 };
 
-// A frame: a container with a background colour and no caption or border.
+// A frame: a container with a background colour and no caption or border. It paints and
+// hit-tests its children within its own bounds.
 class Frame : public Control, public Container {
  public:
   using Control::Control;
   Color BackColor() const { return back_color_; }
   void SetBackColor(Color color);
   void Paint(Canvas& canvas, const PixelRect& clip) override;
+  Control* HitTest(int x, int y) override;
 
  private:
   Color back_color_ = 0xC0C0C0;

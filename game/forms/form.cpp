@@ -1,7 +1,10 @@
-// Form: window properties, the named controls, run-time additions and removals, repaint areas.
+// Form: window properties, load and release, the named controls, run-time additions and
+// removals, repaint areas and painting.
 #include "game/forms/form.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "game/forms/application.h"
 #include "game/forms/ignore_case.h"
@@ -22,12 +25,61 @@ bool IsInside(const Control* control, const Control* ancestor) {
 
 constexpr std::size_t kMaxDirtyRects = 16;
 
+int ToPixels(float twips, int tpp) {
+  const double px = std::round(static_cast<double>(twips) / tpp);
+  return static_cast<int>(std::clamp(px, 0.0, 100000.0));
+}
+
 }  // namespace
 
 Form::Form(Application& app) : app_(app) {}
 
 Form::~Form() {
-  if (loaded_) app_.Forget(*this);
+  if (loaded_) app_.Discard(*this);
+}
+
+void Form::Load(const PixelRect& display) {
+  loaded_ = true;
+  // The size is taken after Design, so the window properties may be set there as well.
+  Design();
+  const int tpp = app_.TwipsPerPixel();
+  width_px = maximised_ ? display.w : ToPixels(client_width_twips_, tpp);
+  height_px = maximised_ ? display.h : ToPixels(client_height_twips_, tpp);
+  dirty_.clear();
+  InvalidateAll();
+  Form_Load();
+}
+
+void Form::Release() {
+  loaded_ = false;
+  DestroyControls();
+  window = 0;
+  dirty_.clear();
+  drawn_into_ = nullptr;
+  frame_hidden_ = false;
+}
+
+WindowSpec Form::WindowWanted() const {
+  WindowSpec spec;
+  spec.caption = caption_;
+  spec.width = width_px;
+  spec.height = height_px;
+  spec.maximised = maximised_;
+  spec.centred = !maximised_;
+  return spec;
+}
+
+void Form::Resize(int width, int height) {
+  if (width == width_px && height == height_px) return;
+  width_px = std::max(width, 0);
+  height_px = std::max(height, 0);
+  dirty_.clear();
+  InvalidateAll();
+  Form_Resize();
+}
+
+const Picture* Form::Cursor() const {
+  return mouse_pointer_ == kPointerCustom && mouse_icon_ ? mouse_icon_.get() : nullptr;
 }
 
 void Form::SetClientSize(float width_twips, float height_twips) {
@@ -131,11 +183,33 @@ void Form::DestroyControls() {
 }
 
 const Canvas* Form::Drawing() const {
+  if (!loaded_ || window == 0 || frame_hidden_) return nullptr;
   return app_.FrameOf(*this);
 }
 
+std::vector<PixelRect> Form::PaintFrame(Canvas& frame) {
+  if (frame.Pixels() != drawn_into_) {  // a new frame holds nothing yet
+    drawn_into_ = frame.Pixels();
+    dirty_.assign(1, frame.Bounds());
+  }
+  for (const PixelRect& area : dirty_) {
+    frame.Fill(area, area, ResolveColor(back_color_));
+    PaintChildren(frame, area);
+  }
+  return std::exchange(dirty_, {});
+}
+
+void Form::SetFrameHidden(bool hidden) {
+  if (hidden == frame_hidden_) return;
+  frame_hidden_ = hidden;
+  if (!hidden) return InvalidateAll();
+  for (const auto& control : controls_) control->ReleaseDrawingCaches();
+  dirty_.clear();
+  drawn_into_ = nullptr;
+}
+
 void Form::Invalidate(const PixelRect& rect) {
-  if (!loaded_ || frame_released_) return;  // a released frame is drawn whole when it returns
+  if (!loaded_ || frame_hidden_) return;  // a released frame is drawn whole when it returns
   PixelRect r = Intersect(rect, {0, 0, width_px, height_px});
   if (r.Empty()) return;
   // Overlapping areas merge, so the list stays short and no pixel is presented twice.

@@ -53,8 +53,9 @@ class Platform {
   virtual Canvas* FrameBuffer(WindowId window, int width, int height) = 0;
   // Shows the changed areas of the window's frame.
   virtual void Present(WindowId window, const std::vector<PixelRect>& dirty) = 0;
-  // Gives the frame's memory back while the window is hidden under another one.
-  virtual void ReleaseFrameBuffer(WindowId window) = 0;
+  // May give the frame's memory back while the window is hidden under another one; the next
+  // FrameBuffer brings a frame back. Keeping it is harmless, so a backend need not.
+  virtual void ReleaseFrameBuffer(WindowId window) { (void)window; }
   // cursor == nullptr restores the default arrow. Icons are used with their centre as hot spot.
   virtual void SetCursor(WindowId window, const Picture* cursor) = 0;
   // Gives the window the keyboard focus and raises it.

@@ -24,18 +24,17 @@ void Place(forms::Control& control, float left, float top, float width, float he
 }  // namespace
 
 PaintScreen::PaintScreen(forms::Application& app, game::GameState& game, PaintingKeeper* keeper)
-    : forms::Form(app), game_(game), keeper_(keeper) {}
+    : forms::Form(app), game_(game), keeper_(keeper) {
+  SetCaption("Kinderkit");
+  SetMaximised(true);
+  SetClientSize(6060, 4215);  // twips
+  SetMousePointer(forms::kPointerCustom);
+}
 
 PaintScreen::~PaintScreen() = default;
 
 // The design positions are what the layout gives at the design size of 6060 x 4215 twips.
 void PaintScreen::Design() {
-  SetCaption("Kinderkit");
-  SetMaximised(true);
-  SetClientSize(6060, 4215);
-  SetKeyPreview(true);
-  SetMousePointer(forms::kPointerCustom);
-
   auto& picture = Add<forms::PictureBox>("Picture1", nullptr);
   picture.SetBackColor(kWhite);
   Place(picture, 200, 200, 5660, 3120);

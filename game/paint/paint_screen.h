@@ -21,12 +21,6 @@ class PaintScreen : public forms::Form {
   void Form_KeyDown(int key_code, int shift) override;
   void Form_KeyPress(int key_ascii) override;
 
-  void cmdSquare_Click() { ColorButton_Click(1); }
-  void cmdCircle_Click() { ColorButton_Click(2); }
-  void cmdTriangle_Click() { ColorButton_Click(3); }
-  void cmdDiamond_Click() { ColorButton_Click(4); }
-  void cmdHeart_Click() { ColorButton_Click(5); }
-  void cmdStar_Click() { ColorButton_Click(6); }
   void cmdClear_Click();
 
   // Form-level state; it outlives unloading, and only PenLifted is not set afresh at a load.
@@ -39,7 +33,8 @@ class PaintScreen : public forms::Form {
 
  private:
   void DesignColorButtons();
-  void ColorButton_Click(int pick);  // the click handler every colour button shares
+  // cmdSquare_Click to cmdStar_Click: the click handler every colour button shares.
+  void ColorButton_Click(int pick);
   void ResetColorButtons();
   void LayoutColorButton(forms::Control& button, int slot);
   void Picture1_MouseDown(const forms::MouseArgs& args);

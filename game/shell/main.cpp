@@ -1,5 +1,4 @@
-// The game's entry: the settings, this system's platform and services, the application, the
-// splash first.
+// The game's entry: the settings, this system's backends, the application, the splash first.
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -7,33 +6,21 @@
 #include <vector>
 
 #include "game/forms/application.h"
-#include "game/forms/native_platform.h"
 #include "game/forms/resolve_path.h"
 #include "game/settings/settings_file.h"
 #include "game/settings/settings_store.h"
 #include "game/settings/voice_language.h"
 #include "game/shell/game.h"
 #include "game/shell/game_version.h"
+#include "game/shell/native_backends.h"
 #include "game/shell/start_options.h"
-
-#ifdef _WIN32
-#include "game/lockdown/companion_system_win32.h"
-#include "game/lockdown/keyboard_lock_win32.h"
-#include "game/sound/wave_output_win32.h"
-#else
-#include "game/lockdown/console_keys_watcher.h"
-#include "game/lockdown/keyboard_lock_linux.h"
-#include "game/sound/wave_output_sdl.h"
-#endif
-
-using forms::NativePlatform;
 
 namespace {
 
 // The platform cannot come up without a display; say so plainly rather than crash.
-std::unique_ptr<NativePlatform> OpenPlatform() {
+std::unique_ptr<shell::NativeBackends> OpenBackends() {
   try {
-    return std::make_unique<NativePlatform>();
+    return shell::OpenNativeBackends();
   } catch (const std::runtime_error& error) {
     std::fprintf(stderr, "Wobbleton Playboard cannot start: %s\n", error.what());
     return nullptr;
@@ -61,12 +48,10 @@ void StartWithSettings(shell::Game& game, const std::string& app_folder,
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto helper = shell::RunBackendHelper(argc, argv)) return *helper;
 #ifdef _WIN32
-  (void)argc, (void)argv;
   const shell::CommandLine line;  // WOB.exe takes no options
 #else
-  // The game program started again as the keeper of the display's console keys.
-  if (lockdown::IsConsoleKeysWatcherCall(argc, argv)) return lockdown::RunConsoleKeysWatcher();
   const shell::CommandLine line = shell::ParseCommandLine({argv + 1, argv + argc});
   if (line.help) {
     std::fputs(shell::kUsage, stdout);
@@ -78,26 +63,14 @@ int main(int argc, char** argv) {
     return 2;
   }
 #endif
-  auto platform = OpenPlatform();
-  if (!platform) return 1;
-  forms::Application app(*platform, shell::kGameVersion);
-#ifdef _WIN32
-  sound::Win32WaveOutput sound;
-  lockdown::Win32KeyboardLock keyboard;
-  lockdown::Win32CompanionSystem companion_system;
-  lockdown::CompanionSystem* companion = &companion_system;
-#else
-  sound::SdlWaveOutput sound([](const std::string& path) { return forms::ResolvePath(path); });
-  // The keyboard map is the whole display's: whatever way the game ends, it is put back.
-  lockdown::ConsoleKeysX11 console_keys;
-  lockdown::LinuxKeyboardLock keyboard(app,
-                                       platform->VideoDriver() == "x11" ? &console_keys : nullptr);
-  lockdown::CompanionSystem* companion = nullptr;  // the companion is Windows-only
-#endif
+  auto backends = OpenBackends();
+  if (!backends) return 1;
+  forms::Application app(backends->Platform(), shell::kGameVersion);
+  const auto services = backends->OpenServices(app);
   settings::SettingsStore store(settings::SettingsPath(),
                                 settings::LoadSettings(settings::SettingsPath()).ini);
-  shell::Game game(app, sound, keyboard, companion, &store);
+  shell::Game game(app, services->Sound(), services->Keyboard(), services->Companion(), &store);
   StartWithSettings(game, app.Path(), line);
-  sound.SetGain(shell::GainFor(game.state.settings.volume));
+  services->Sound().SetGain(shell::GainFor(game.state.settings.volume));
   return app.Run(game.frmSplash);
 }

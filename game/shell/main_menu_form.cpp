@@ -1,6 +1,9 @@
 // The main menu WOB: load sequence, layout, picture buttons, parent keys and random screens.
 #include "game/shell/main_menu_form.h"
 
+#include <algorithm>
+
+#include "game/cursor_files.h"
 #include "game/lockdown/companion.h"
 #include "game/lockdown/escape_tally.h"
 #include "game/shell/hold_ring.h"
@@ -8,7 +11,40 @@
 
 namespace shell {
 
+// A picture button: its design place, its pictures and the screen its release opens.
+struct MenuButton {
+  const char* name;
+  float left, top;  // twips
+  const char* down_picture;
+  const char* up_picture;
+  forms::Form& (*screen)(const MenuScreens& screens);
+};
+
 namespace {
+
+constexpr float kButtonDesignWidth = 1695, kButtonDesignHeight = 1455;  // twips
+constexpr int kButtonGap = 400;  // twips: the layout's second column and row stand this far off
+
+// In the order of the design, which is the order of the buttons in z.
+constexpr MenuButton kButtons[] = {
+    {"cmdShapes", 240, 240, "\\shaDown.jpg", "\\shaUp.jpg",
+     [](const MenuScreens& s) -> forms::Form& { return s.frmShapes; }},
+    {"cmdNumbers", 2160, 240, "\\numDown.jpg", "\\numUp.jpg",
+     [](const MenuScreens& s) -> forms::Form& { return s.frmNumbers; }},
+    {"cmdLetters", 240, 1920, "\\letDown.jpg", "\\letUp.jpg",
+     [](const MenuScreens& s) -> forms::Form& { return s.frmLetters; }},
+    {"cmdColors", 2160, 1920, "\\colDown.jpg", "\\colUp.jpg",
+     [](const MenuScreens& s) -> forms::Form& { return s.frmPaint; }},
+};
+
+// The load's up pictures, in its order, with the colours button's own spelling of its name.
+constexpr struct {
+  const char* button;
+  const char* picture;
+} kLoadPictures[] = {{"cmdLetters", "\\letUp.jpg"},
+                     {"cmdNumbers", "\\numUp.jpg"},
+                     {"cmdColors", "\\ColUp.jpg"},
+                     {"cmdShapes", "\\shaUp.jpg"}};
 
 constexpr float kLabelDesignPoints = 8.25f;          // the form's default font
 constexpr forms::Color kMenuBackColor = 0x80000012;  // system colour 18: black
@@ -24,7 +60,7 @@ MainMenuForm::MainMenuForm(forms::Application& app, game::GameState& game,
                            lockdown::KeyboardLock& keyboard, lockdown::CompanionSystem* companion,
                            MenuScreens screens)
     : forms::Form(app), game_(game), keyboard_(keyboard), companion_(companion), screens_(screens) {
-  // Window properties belong to the form object: the runtime reads them before Design runs.
+  // Window properties belong to the form object: the runtime sizes its window from them.
   SetCaption("Kinderkit");
   SetMaximised(true);
   SetClientSize(6060, 4215);
@@ -33,28 +69,20 @@ MainMenuForm::MainMenuForm(forms::Application& app, game::GameState& game,
 
 void MainMenuForm::Design() {
   SetBackColor(kMenuBackColor);
-  DesignButton("cmdShapes", 240, 240, &MainMenuForm::cmdShapes_MouseDown,
-               &MainMenuForm::cmdShapes_MouseUp);
-  DesignButton("cmdNumbers", 2160, 240, &MainMenuForm::cmdNumbers_MouseDown,
-               &MainMenuForm::cmdNumbers_MouseUp);
-  DesignButton("cmdLetters", 240, 1920, &MainMenuForm::cmdLetters_MouseDown,
-               &MainMenuForm::cmdLetters_MouseUp);
-  DesignButton("cmdColors", 2160, 1920, &MainMenuForm::cmdColors_MouseDown,
-               &MainMenuForm::cmdColors_MouseUp);
+  for (const MenuButton& button : kButtons) DesignButton(button);
   DesignLabel("Label1", 195, 3600, "To Exit Press [Ctrl-Alt-T]", kExitHintColor);
   DesignLabel("Label2", 120, 3840, "ToToggle Sound Press [Ctrl-Alt-S]", kSoundHintColor);
 }
 
-void MainMenuForm::DesignButton(const std::string& name, float left, float top,
-                                void (MainMenuForm::*down)(), void (MainMenuForm::*up)()) {
-  auto& button = Add<forms::Image>(name, nullptr);
-  button.SetLeft(left);
-  button.SetTop(top);
-  button.SetWidth(1695);
-  button.SetHeight(1455);
-  button.SetStretch(true);
-  button.on_mouse_down = [this, down](const forms::MouseArgs&) { (this->*down)(); };
-  button.on_mouse_up = [this, up](const forms::MouseArgs&) { (this->*up)(); };
+void MainMenuForm::DesignButton(const MenuButton& button) {
+  auto& image = Add<forms::Image>(button.name, nullptr);
+  image.SetLeft(button.left);
+  image.SetTop(button.top);
+  image.SetWidth(kButtonDesignWidth);
+  image.SetHeight(kButtonDesignHeight);
+  image.SetStretch(true);
+  image.on_mouse_down = [this, &button](const forms::MouseArgs&) { Button_MouseDown(button); };
+  image.on_mouse_up = [this, &button](const forms::MouseArgs&) { Button_MouseUp(button); };
 }
 
 void MainMenuForm::DesignLabel(const std::string& name, float left, float top,
@@ -80,11 +108,7 @@ void MainMenuForm::Form_Load() {
   // key of the desktop while a thread with a low-level hook does not pump its messages.
   if (companion_ != nullptr)
     started_companion_ = lockdown::StartCompanionUnlessRunning(*companion_, App().Path());
-  LoadButtonPicture("cmdLetters", "\\letUp.jpg");
-  LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
-  LoadButtonPicture("cmdColors", "\\ColUp.jpg");
-  LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
-  SetKeyPreview(true);
+  for (const auto& load : kLoadPictures) LoadButtonPicture(load.button, load.picture);
   LoadRandomCursor();
   KeyboardHook = keyboard_.Lock();
   game_.SoundSwitch = true;
@@ -96,8 +120,8 @@ void MainMenuForm::LoadButtonPicture(const std::string& button, const std::strin
 
 void MainMenuForm::LoadRandomCursor() {
   App().Randomize();
-  const int n = App().Rng().Pick(10);
-  SetMouseIcon(forms::LoadPicture(App().Path() + "\\" + std::to_string(n) + ".ico"));
+  SetMouseIcon(
+      forms::LoadPicture(App().Path() + game::CursorFile(App().Rng().Pick(game::kCursorCount))));
   SetMousePointer(forms::kPointerCustom);
 }
 
@@ -118,10 +142,10 @@ void MainMenuForm::LayOutButtons(double width, double height) {
   ButtonWidth = ButtonWidthFor(width);
   const auto button_height = static_cast<float>(ButtonHeight);
   const auto button_width = static_cast<float>(ButtonWidth);
-  const auto second_column = static_cast<float>(ButtonWidth + 400);
-  const auto second_row = static_cast<float>(ButtonHeight + 400);
-  for (const char* name : {"cmdShapes", "cmdNumbers", "cmdLetters", "cmdColors"}) {
-    auto& button = Get<forms::Image>(name);
+  const auto second_column = static_cast<float>(ButtonWidth + kButtonGap);
+  const auto second_row = static_cast<float>(ButtonHeight + kButtonGap);
+  for (const MenuButton& design : kButtons) {
+    auto& button = Get<forms::Image>(design.name);
     button.SetHeight(button_height);
     button.SetWidth(button_width);
   }
@@ -214,20 +238,10 @@ void MainMenuForm::Form_KeyPress(int) {
   // Where Ctrl+Alt is AltGr, the held keys type a character: it opens no screen.
   if (hold_.Key() != 0) return;
   App().Randomize();
-  switch (App().Rng().Pick(4)) {
-    case 1:
-      App().ShowModal(screens_.frmLetters);
-      break;
-    case 2:
-      App().ShowModal(screens_.frmNumbers);
-      break;
-    case 3:  // paint before shapes: not the buttons' order, on purpose
-      App().ShowModal(screens_.frmPaint);
-      break;
-    default:
-      App().ShowModal(screens_.frmShapes);
-      break;
-  }
+  // Paint before shapes: not the buttons' order, on purpose.
+  forms::Form* const by_pick[] = {&screens_.frmLetters, &screens_.frmNumbers, &screens_.frmPaint,
+                                  &screens_.frmShapes};
+  App().ShowModal(*by_pick[std::clamp(App().Rng().Pick(4), 1, 4) - 1]);
 }
 
 void MainMenuForm::Form_Unload() {
@@ -253,40 +267,13 @@ void MainMenuForm::ReleaseLockdownAfterError() {
   StopCompanion();
 }
 
-void MainMenuForm::cmdLetters_MouseDown() {
-  LoadButtonPicture("cmdLetters", "\\letDown.jpg");
+void MainMenuForm::Button_MouseDown(const MenuButton& button) {
+  LoadButtonPicture(button.name, button.down_picture);
 }
 
-void MainMenuForm::cmdLetters_MouseUp() {
-  LoadButtonPicture("cmdLetters", "\\letUp.jpg");
-  App().ShowModal(screens_.frmLetters);
-}
-
-void MainMenuForm::cmdNumbers_MouseDown() {
-  LoadButtonPicture("cmdNumbers", "\\numDown.jpg");
-}
-
-void MainMenuForm::cmdNumbers_MouseUp() {
-  LoadButtonPicture("cmdNumbers", "\\numUp.jpg");
-  App().ShowModal(screens_.frmNumbers);
-}
-
-void MainMenuForm::cmdShapes_MouseDown() {
-  LoadButtonPicture("cmdShapes", "\\shaDown.jpg");
-}
-
-void MainMenuForm::cmdShapes_MouseUp() {
-  LoadButtonPicture("cmdShapes", "\\shaUp.jpg");
-  App().ShowModal(screens_.frmShapes);
-}
-
-void MainMenuForm::cmdColors_MouseDown() {
-  LoadButtonPicture("cmdColors", "\\colDown.jpg");
-}
-
-void MainMenuForm::cmdColors_MouseUp() {
-  LoadButtonPicture("cmdColors", "\\colUp.jpg");
-  App().ShowModal(screens_.frmPaint);
+void MainMenuForm::Button_MouseUp(const MenuButton& button) {
+  LoadButtonPicture(button.name, button.up_picture);
+  App().ShowModal(button.screen(screens_));
 }
 
 }  // namespace shell

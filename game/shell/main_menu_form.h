@@ -23,6 +23,8 @@ struct MenuScreens {
   ParentPanel* frmParent = nullptr;  // opened by holding Ctrl+Alt+O; none: the keys do nothing
 };
 
+struct MenuButton;
+
 class MainMenuForm : public forms::Form {
  public:
   // keyboard: the platform's keyboard lock, which the menu's load takes and its unload gives
@@ -37,16 +39,6 @@ class MainMenuForm : public forms::Form {
   void Form_KeyPress(int key_ascii) override;
   void Form_Unload() override;
 
-  // The picture buttons ignore the mouse button, the shift state and the position.
-  void cmdLetters_MouseDown();
-  void cmdLetters_MouseUp();
-  void cmdNumbers_MouseDown();
-  void cmdNumbers_MouseUp();
-  void cmdShapes_MouseDown();
-  void cmdShapes_MouseUp();
-  void cmdColors_MouseDown();
-  void cmdColors_MouseUp();
-
   double ButtonHeight = 0;         // twips
   std::int64_t ButtonWidth = 0;    // twips; wide so that very wide displays fit
   std::intptr_t KeyboardHook = 0;  // 0 when no hook is installed
@@ -55,8 +47,11 @@ class MainMenuForm : public forms::Form {
   void Design() override;
 
  private:
-  void DesignButton(const std::string& name, float left, float top, void (MainMenuForm::*down)(),
-                    void (MainMenuForm::*up)());
+  void DesignButton(const MenuButton& button);
+  // cmdLetters_MouseDown to cmdColors_MouseUp: the buttons ignore the mouse button, the shift
+  // state and the position.
+  void Button_MouseDown(const MenuButton& button);
+  void Button_MouseUp(const MenuButton& button);
   void DesignLabel(const std::string& name, float left, float top, const std::string& caption,
                    forms::Color color);
   void LoadButtonPicture(const std::string& button, const std::string& file);

@@ -42,13 +42,12 @@ constexpr SplashLabelDesign kLabels[] = {
 }  // namespace
 
 SplashForm::SplashForm(forms::Application& app, forms::Form& menu) : forms::Form(app), menu_(menu) {
-  // A window property of the form object: the runtime reads it before Design runs.
+  // A window property of the form object: the runtime sizes its window from it.
   SetClientSize(7380, 4245);
 }
 
 void SplashForm::Design() {
   SetBackColor(kBorderColor);
-  SetKeyPreview(true);
   auto& frame = Add<forms::Frame>("Frame1", nullptr);
   frame.SetLeft(150);
   frame.SetTop(0);

@@ -2,9 +2,14 @@
 # Makes the Debian package from the build's install: the files as `cmake --install` lays them out
 # under /usr, a control file whose dependencies are what dpkg-shlibdeps finds plus the font.
 #
-# Usage: make_deb.sh BUILD_DIR VERSION MAINTAINER OUTPUT.deb
+# Usage: make_deb.sh BUILD_DIR VERSION OUTPUT.deb MAINTAINER
 set -euo pipefail
-build=$1 version=$2 maintainer=$3 output=$4
+build=$1 version=$2 output=$3 maintainer=${4:-}
+if [[ "$maintainer" != *?" <"?*@?*">" ]]; then
+  echo "make_deb.sh: the package needs a maintainer, \"name <address>\": configure with" \
+    "DEBFULLNAME and DEBEMAIL set, or with -DWOB_MAINTAINER='name <address>'" >&2
+  exit 1
+fi
 package=wobbleton-playboard
 work=$build/packaging/deb
 root=$work/root

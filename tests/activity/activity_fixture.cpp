@@ -1,7 +1,7 @@
 // The activity screens' scenario fixture: a screen on the headless backend, and its checks.
 #include "tests/activity/activity_fixture.h"
 
-#include "tests/support/image_files.h"
+#include "tests/lib/image_files.h"
 
 namespace activity_test {
 

@@ -12,32 +12,8 @@
 #include "game/activity/activity_screen.h"
 #include "game/game_state.h"
 #include "game/sound/wave_output_headless.h"
-#include "tests/support/scenario.h"
-
-namespace activity {
-
-// The test's window into the screen's form-level state.
-class ActivityScreenProbe {
- public:
-  explicit ActivityScreenProbe(ActivityScreen& screen) : s_(screen) {}
-  std::int64_t& TickCount() { return s_.TickCount; }
-  int& PressCount() { return s_.PressCount; }
-  int& PickerChoice() { return s_.PickerChoice; }
-  std::string& PendingPicture() { return s_.PendingPicture; }
-  int& SoundGate() { return s_.SoundGate; }
-  Slot& SlotAt(int slot) { return s_.slots_[slot]; }
-  float NewLeft() const { return s_.NewLeft; }
-  float NewTop() const { return s_.NewTop; }
-  float HeightRatio() const { return s_.HeightRatio; }
-  float WidthRatio() const { return s_.WidthRatio; }
-  int Candidates() const { return s_.candidates_; }
-  std::size_t LoadedFiles() const { return s_.loaded_files_.size(); }
-
- private:
-  ActivityScreen& s_;
-};
-
-}  // namespace activity
+#include "tests/lib/activity_screen_probe.h"
+#include "tests/lib/scenario.h"
 
 namespace activity_test {
 

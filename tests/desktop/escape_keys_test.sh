@@ -11,8 +11,8 @@ wob=$2
 out=$3
 screen_w=800
 screen_h=600
-# shellcheck source=../sdl/sdl_game_lib.sh
-source "$(dirname "$0")/../sdl/sdl_game_lib.sh"
+# shellcheck source=../lib/sdl_game_lib.sh
+source "$(dirname "$0")/../lib/sdl_game_lib.sh"
 
 # One key (or key sequence) per line, as xdotool names them.
 escape_keys=(

@@ -10,8 +10,8 @@ wob=$1
 out=$2
 screen_w=800
 screen_h=600
-# shellcheck source=../sdl/sdl_game_lib.sh
-source "$(dirname "$0")/../sdl/sdl_game_lib.sh"
+# shellcheck source=../lib/sdl_game_lib.sh
+source "$(dirname "$0")/../lib/sdl_game_lib.sh"
 
 keymap_md5() { xkbcomp -xkb "$DISPLAY" - 2>/dev/null | md5sum; }
 console_actions() { xkbcomp -xkb "$DISPLAY" - 2>/dev/null | grep -cE 'action= *(SwitchScreen|Terminate)\('; }

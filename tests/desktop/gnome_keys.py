@@ -6,7 +6,7 @@ so one process lives for the whole test. Commands, each answered by one line:
   keys super+a    press the keys in order, release them in reverse
   overview        'true' or 'false'
   close-overview  closes the overview
-  focus           the focused window's app id and size, as 'APP_ID WIDTHxHEIGHT'
+  focus           the focused window's app id, size and full-screen state, 'APP_ID WxH true'
   permission      GNOME's stored answer about the game's shortcuts ('GRANTED', 'DENIED', 'none')
   dialogs         how many of the shell's modal dialogs are up (needs --unsafe-mode)
 """
@@ -49,8 +49,10 @@ def focus():
                                 "org.gnome.Shell.Introspect")
     for window in introspect.GetWindows().values():
         if window.get("has-focus"):
-            return "%s %dx%d" % (window.get("app-id", "?"), window.get("width", 0),
-                                 window.get("height", 0))
+            full = shell.Eval("global.display.focus_window?.is_fullscreen()",
+                              dbus_interface="org.gnome.Shell")[1]
+            return "%s %dx%d %s" % (window.get("app-id", "?"), window.get("width", 0),
+                                    window.get("height", 0), full)
     return "none"
 
 

@@ -7,7 +7,7 @@
 
 #include "game/forms/picture_scaler.h"
 #include "tests/forms/script_form.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "game/forms/monitor_covers.h"
 #include "tests/forms/script_form.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

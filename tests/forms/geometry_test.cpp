@@ -3,7 +3,7 @@
 
 #include "game/forms/headless/headless_platform.h"
 #include "tests/forms/script_form.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/forms/script_form.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

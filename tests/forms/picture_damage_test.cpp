@@ -11,8 +11,8 @@
 #include "game/forms/ico_reader.h"
 #include "game/forms/picture.h"
 #include "game/forms/picture_limits.h"
-#include "tests/support/image_files.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/image_files.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "game/forms/errors.h"
 #include "game/forms/picture.h"
-#include "tests/support/image_files.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/image_files.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

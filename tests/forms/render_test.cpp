@@ -3,8 +3,8 @@
 
 #include "game/forms/picture.h"
 #include "tests/forms/script_form.h"
-#include "tests/support/image_files.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/image_files.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

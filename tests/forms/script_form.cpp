@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "game/forms/font.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace formtest {
 

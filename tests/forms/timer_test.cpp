@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/forms/script_form.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

@@ -13,27 +13,19 @@
 
 #include "game/forms/controls.h"
 #include "game/shell/game.h"
-#include "tests/support/image_files.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/game_holder.h"
+#include "tests/lib/image_files.h"
+#include "tests/lib/scenario.h"
 
 namespace gametest {
 namespace {
+
+using wobtest::GameHolder;
 
 namespace fs = std::filesystem;
 using Bytes = std::string;
 
 constexpr double kTickMs = 250;
-
-class GameHolder : public forms::Form {
- public:
-  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
-             lockdown::CompanionSystem* companion)
-      : forms::Form(app), game(app, sound, keyboard, companion) {}
-  shell::Game game;
-
- protected:
-  void Design() override {}
-};
 
 Bytes ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -63,7 +63,7 @@ void PlayTrace::Step(const std::string& what) {
 }
 
 void PlayTrace::Line(const std::string& text) {
-  const long now = static_cast<long>(scenario_.Platform().VirtualNowMs());
+  const long now = static_cast<long>(scenario_.Platform().NowMs());
   lines_.push_back("  " + std::to_string(now) + " " + text);
 }
 

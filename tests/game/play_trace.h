@@ -10,7 +10,7 @@
 
 #include "game/forms/form.h"
 #include "game/game_state.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace gametest {
 

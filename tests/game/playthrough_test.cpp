@@ -14,29 +14,19 @@
 
 #include "game/shell/game.h"
 #include "tests/game/play_trace.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/game_holder.h"
+#include "tests/lib/scenario.h"
 
 namespace gametest {
 namespace {
+
+using wobtest::GameHolder;
 
 constexpr int kVkSpace = 0x20;
 constexpr int kCtrlAlt = 6;
 constexpr int kKeyS = 83;
 constexpr int kKeyT = 84;
 constexpr double kTickMs = 250;  // the activity screens' timer
-
-// The scenario owns the game through this never-shown form, so the game's forms outlive the
-// program's thread even when a test fails half-way.
-class GameHolder : public forms::Form {
- public:
-  GameHolder(forms::Application& app, sound::WaveOutput& sound, lockdown::KeyboardLock& keyboard,
-             lockdown::CompanionSystem* companion)
-      : forms::Form(app), game(app, sound, keyboard, companion) {}
-  shell::Game game;
-
- protected:
-  void Design() override {}
-};
 
 class GoldenPlaythrough : public ::testing::Test {
  protected:

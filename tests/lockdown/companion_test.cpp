@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "game/forms/errors.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

@@ -85,18 +85,5 @@ TEST_F(HotkeysJournalTest, ADamagedFileIsIgnoredAndRemoved) {
   }
 }
 
-TEST(HotkeysJournalText, WhatIsWrittenReadsBack) {
-  const FeatureFlags cases[] = {
-      {0x1FE, 0x07E, 0x01E},
-      {std::nullopt, 0xFFFFFFFFu, std::nullopt},
-      {0, std::nullopt, std::nullopt},
-  };
-  for (const FeatureFlags& flags : cases) {
-    const std::string text = FormatJournal(flags);
-    EXPECT_EQ(ParseJournal(text), flags) << text;
-  }
-  EXPECT_EQ(FormatJournal({0x1FE, std::nullopt, 0x01E}), "sticky 510\ntoggle 30\n");
-}
-
 }  // namespace
 }  // namespace lockdown

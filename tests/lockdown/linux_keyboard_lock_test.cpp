@@ -7,7 +7,7 @@
 #include <string>
 
 #include "game/forms/form.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace {
 

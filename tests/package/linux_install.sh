@@ -14,8 +14,8 @@ elsewhere=$scratch/elsewhere
 mkdir -p "$elsewhere"
 
 wob=$package
-# shellcheck source=../sdl/sdl_game_lib.sh
-source "$(dirname "$0")/../sdl/sdl_game_lib.sh"
+# shellcheck source=../lib/sdl_game_lib.sh
+source "$(dirname "$0")/../lib/sdl_game_lib.sh"
 trap 'lib_stop_all; rm -rf "$scratch"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1 ||

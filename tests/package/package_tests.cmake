@@ -10,8 +10,9 @@ if(WIN32)
              COMMAND bash ${WOB_WINE_SESSION} bash ${here}/wine_installer.sh ${WOB_SETUP_FILE}
                      ${WOB_APP_DIR} ${WOB_WINE_DRIVER} ${CMAKE_BINARY_DIR}/tests/package
                      ${PROJECT_VERSION})
-    # The installed game starts the companion, whose hosts find each other by window class.
-    set_tests_properties(package_windows_installer PROPERTIES LABELS "package;wine" TIMEOUT 300
+    # The installed game starts the companion, whose hosts find each other by window class. The
+    # installer and uninstaller run several times over some five hundred files (the voices).
+    set_tests_properties(package_windows_installer PROPERTIES LABELS "package;wine" TIMEOUT 600
                                                                RESOURCE_LOCK wine_desktop
                          ENVIRONMENT WOB_SCREEN_GEOMETRY=${WOB_SCREEN_GEOMETRY})
   endif()
@@ -23,8 +24,14 @@ else()
   file(MAKE_DIRECTORY ${install_out})
   add_test(NAME package_linux_install
            COMMAND bash ${here}/linux_install.sh ${CMAKE_BINARY_DIR} ${WOB_DEB_FILE} ${install_out})
+  # Without a maintainer the package is not made: Debian asks every package to name one.
+  add_test(NAME package_deb_needs_maintainer
+           COMMAND bash ${PROJECT_SOURCE_DIR}/packaging/debian/make_deb.sh ${CMAKE_BINARY_DIR}
+                   ${PROJECT_VERSION} ${CMAKE_BINARY_DIR}/tests/package/unmade.deb "")
+  set_tests_properties(package_deb_needs_maintainer PROPERTIES
+                       PASS_REGULAR_EXPRESSION "the package needs a maintainer")
   set_tests_properties(package_deb_contents package_deb_validators package_linux_install
-                       PROPERTIES LABELS package TIMEOUT 180)
+                       package_deb_needs_maintainer PROPERTIES LABELS package TIMEOUT 180)
   set_tests_properties(package_linux_install PROPERTIES
                        ENVIRONMENT WOB_SCREEN_GEOMETRY=${WOB_SCREEN_GEOMETRY})
 endif()

@@ -15,7 +15,7 @@ set -u
 setup=$1 app_dir=$2 driver=$3 work_root=$4 version=$5
 work="$work_root/installer"
 rm -rf "$work" && mkdir -p "$work"
-source "$(dirname "$0")/../wine_game/wine_game_lib.sh"
+source "$(dirname "$0")/../lib/wine_game_lib.sh"
 [[ -f "$setup" ]] || { echo "FAIL: no $setup (build the dist target)" >&2; exit 1; }
 
 # Shortcuts made under Wine would otherwise also land in this machine's own menus.

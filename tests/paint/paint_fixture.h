@@ -9,7 +9,7 @@
 #include "game/game_state.h"
 #include "game/paint/paint_color.h"
 #include "game/paint/paint_screen.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace paint_test {
 

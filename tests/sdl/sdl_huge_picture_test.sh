@@ -10,8 +10,8 @@ app=$out/app
 rm -rf "$app" && mkdir -p "$out" && cp -r "$(dirname "$1")" "$app"
 wob=$app/$(basename "$1")
 cp "$huge" "$app/letUp.jpg"
-# shellcheck source=sdl_game_lib.sh
-source "$(dirname "$0")/sdl_game_lib.sh"
+# shellcheck source=../lib/sdl_game_lib.sh
+source "$(dirname "$0")/../lib/sdl_game_lib.sh"
 
 box_named() { grep -q "Invalid picture: $app/letUp.jpg" "$out/wob.log"; }
 peak_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$wob_pid/status"; }

@@ -6,8 +6,8 @@
 set -u
 wob=$1
 out=$2
-# shellcheck source=sdl_game_lib.sh
-source "$(dirname "$0")/sdl_game_lib.sh"
+# shellcheck source=../lib/sdl_game_lib.sh
+source "$(dirname "$0")/../lib/sdl_game_lib.sh"
 
 start_game_to_menu
 # The drawing area, less a border of 4 pixels.

@@ -9,8 +9,8 @@ set -u
 wob=$1
 out=$2
 grab_probe=$3
-# shellcheck source=sdl_game_lib.sh
-source "$(dirname "$0")/sdl_game_lib.sh"
+# shellcheck source=../lib/sdl_game_lib.sh
+source "$(dirname "$0")/../lib/sdl_game_lib.sh"
 
 # The trace shows a present of a window as big as the screen.
 menu_presented() { nth_full_window_presented 1; }

@@ -16,8 +16,8 @@ mkdir -p "$XDG_CONFIG_HOME/wobbleton-playboard"
 printf '[Playboard]\nSpeakNames=1\n' >"$XDG_CONFIG_HOME/wobbleton-playboard/settings.ini"
 export LANG=de_DE.UTF-8 LC_ALL= LC_MESSAGES=
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$out/heard.raw
-# shellcheck source=sdl_game_lib.sh
-source "$(dirname "$0")/sdl_game_lib.sh"
+# shellcheck source=../lib/sdl_game_lib.sh
+source "$(dirname "$0")/../lib/sdl_game_lib.sh"
 
 # Whether the recording holds any sample other than silence (16-bit zeros). The audio device,
 # and with it the recording, opens at the game's first sound.

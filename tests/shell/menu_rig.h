@@ -9,8 +9,8 @@
 #include "game/shell/main_menu_form.h"
 #include "game/shell/parent_panel.h"
 #include "game/shell/splash_form.h"
+#include "tests/lib/scenario.h"
 #include "tests/shell/stub_screen.h"
-#include "tests/support/scenario.h"
 
 namespace shelltest {
 

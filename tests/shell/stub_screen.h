@@ -27,7 +27,6 @@ class StubScreen : public forms::Form {
 
  protected:
   void Design() override {
-    SetKeyPreview(true);
     auto& exit = Add<forms::Image>("cmdExit", nullptr);
     exit.SetLeft(0);
     exit.SetTop(0);

@@ -19,7 +19,7 @@ set -u
 case_name=$1 app_dir=$2 driver=$3 work_root=$4
 work="$work_root/$case_name"
 rm -rf "$work" && mkdir -p "$work"
-source "$(dirname "$0")/wine_game_lib.sh"
+source "$(dirname "$0")/../lib/wine_game_lib.sh"
 begin_clean
 
 case_screens() {

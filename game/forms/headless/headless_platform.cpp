@@ -99,10 +99,6 @@ double HeadlessPlatform::NowMs() {
   return now_ms_;
 }
 
-double HeadlessPlatform::VirtualNowMs() {
-  return NowMs();
-}
-
 void HeadlessPlatform::Spend(double ms) {
   std::lock_guard lock(mutex_);
   now_ms_ += std::max(ms, 0.0);

@@ -56,7 +56,6 @@ class HeadlessPlatform : public Platform {
   void WaitIdle();
   void Shutdown();      // makes the waiting program leave its loop (HeadlessShutdown)
   void MarkFinished();  // the program's thread has ended
-  double VirtualNowMs();
   // From the program's thread: a handler that takes this long (time jumps ahead at once).
   void Spend(double ms);
 

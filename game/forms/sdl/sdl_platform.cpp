@@ -160,9 +160,6 @@ void SdlPlatform::DestroyWindow(WindowId window) {
   window_cursors_.erase(window);
   std::erase(shown_order_, window);
   FocusTopWindow();
-  // A screen that closes leaves its pictures' memory free inside the heap: give it back to
-  // the system, or the game's size would only ever grow from screen to screen.
-  malloc_trim(0);
 }
 
 void SdlPlatform::ShowWindow(WindowId window, bool visible) {
@@ -261,6 +258,12 @@ void SdlPlatform::Observe(const SDL_Event& native) {
   const bool gained = native.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
   if (gained || native.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
     if (SdlWindow* focused = Find(window)) focused->OnFocus(gained);
+    if (gained && keyboard_grab_) Trace("focus id=" + std::to_string(window));
+  }
+  // A shown X11 window is managed: it says now that it may grab the keyboard under Xwayland,
+  // well before its focus, so the grab SDL takes at the focus already counts.
+  if (native.window.event == SDL_WINDOWEVENT_SHOWN && video_driver_ == "x11") {
+    if (SdlWindow* shown = Find(window)) shown->AllowGrab();
   }
   if (native.window.event == SDL_WINDOWEVENT_EXPOSED) {
     if (SdlWindow* cover = Find(window); cover != nullptr && cover->IsCover()) cover->PaintBlack();

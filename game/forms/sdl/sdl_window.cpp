@@ -88,6 +88,10 @@ void SdlWindow::OnFocus(bool gained) {
   if (gained) GrabAfresh();
 }
 
+void SdlWindow::AllowGrab() {
+  if (!cover_) AllowXwaylandKeyboardGrab(window_);
+}
+
 void SdlWindow::GrabAfresh() {
   if (inhibitor_ || cover_ || !grab_) return;
   AllowXwaylandKeyboardGrab(window_);

@@ -36,7 +36,9 @@ class SdlWindow {
   void SetKeyboardGrab(bool grab);
   // The window got or lost the keyboard focus: the moment to ask again for the grab.
   void OnFocus(bool gained);
-  // On X11: says again that the window may grab the keyboard under Xwayland, and grabs it anew.
+  // On X11: says that the window may grab the keyboard under Xwayland.
+  void AllowGrab();
+  // On X11: says it again, and grabs the keyboard anew.
   void GrabAfresh();
   // The frame, width x height: the window surface's own pixels where they have the canvas's
   // layout (X11), else a canvas of its own that is copied to the surface at each present.

@@ -1,7 +1,7 @@
 // The scenario harness: the program's UI thread, scripted input and snapshots.
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
-#include "tests/support/image_files.h"
+#include "tests/lib/image_files.h"
 
 namespace wobtest {
 

@@ -1,5 +1,5 @@
 // Test picture files through stb_image_write (static copy) and a tiny icon writer.
-#include "tests/support/image_files.h"
+#include "tests/lib/image_files.h"
 
 #include <fstream>
 

@@ -2,8 +2,8 @@
 # windows, take screenshots.
 # Expects app_dir, driver and work to be set by the caller, and WOB_SCREEN_GEOMETRY naming the
 # Windows build of the program that prints where the game's controls stand.
-# shellcheck source=../lib/screen_kit.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../lib/screen_kit.sh"
+# shellcheck source=screen_kit.sh
+source "$(dirname "${BASH_SOURCE[0]}")/screen_kit.sh"
 
 game_pid=""
 failures=0

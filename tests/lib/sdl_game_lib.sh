@@ -6,8 +6,8 @@
 # shellcheck shell=bash
 : "${wob:?the game}" "${out:?the folder for screenshots and logs}"
 : "${WOB_SCREEN_GEOMETRY:?the screen_geometry program}"
-# shellcheck source=../lib/screen_kit.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../lib/screen_kit.sh"
+# shellcheck source=screen_kit.sh
+source "$(dirname "${BASH_SOURCE[0]}")/screen_kit.sh"
 
 screen_w=${screen_w:-1280}
 screen_h=${screen_h:-800}

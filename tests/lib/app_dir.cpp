@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace wobtest {
 namespace {
