@@ -49,7 +49,7 @@ class Application {
   // The keyboard lockdown's hold on the runtime. A key filter sees every key down and up
   // before any form; a key it refuses reaches no form, and neither do the characters that
   // key types. An empty filter lets every key pass.
-  using KeyFilter = std::function<bool(int key_code, int shift)>;
+  using KeyFilter = std::function<bool(int key_code, int shift, bool key_down)>;
   void SetKeyFilter(KeyFilter refuses) {
     key_filter_ = std::move(refuses);
     refused_key_down_ = false;

@@ -10,10 +10,10 @@ bool Application::Refused(const Event& event) {
   if (!key_filter_) return false;
   switch (event.kind) {
     case Event::Kind::kKeyDown:
-      refused_key_down_ = key_filter_(event.key, event.shift);
+      refused_key_down_ = key_filter_(event.key, event.shift, true);
       return refused_key_down_;
     case Event::Kind::kKeyUp:
-      return key_filter_(event.key, event.shift);
+      return key_filter_(event.key, event.shift, false);
     case Event::Kind::kChar:
       return refused_key_down_;
     default:
@@ -34,6 +34,7 @@ void Application::Dispatch(const Event& event) {
       if (keys) keys->Form_KeyPress(event.ch);
       break;
     case Event::Kind::kKeyUp:
+      if (keys) keys->Form_KeyUp(event.key, event.shift);
       break;
     case Event::Kind::kMouseDown:
       if (form && TakesInput(*form)) form->MouseDown(event);

@@ -120,10 +120,15 @@ class PictureBox : public Control {
   // One filled round dot of the draw width centred at (x, y) twips, clipped to the box.
   void PSet(float x, float y, Color color);
   Color PixelAt(int x, int y) const;  // pixels, relative to the box; for tests and redraws
+  // Whether a dot was drawn since the background colour was last set.
+  bool HasDrawing() const { return has_drawing_; }
+  // The drawing at the box's size, for keeping it; the background where nothing was drawn.
+  std::unique_ptr<Canvas> Snapshot() const;
   void Paint(Canvas& canvas, const PixelRect& clip) override;
 
  private:
   void EnsureSurface();
+  bool has_drawing_ = false;
   Color back_color_ = 0xFFFFFF;
   int draw_width_ = 1;
   std::unique_ptr<DrawingSurface> surface_;

@@ -67,6 +67,7 @@ class Form : public Container {
   virtual void Form_Load() {}
   virtual void Form_Resize() {}
   virtual void Form_KeyDown(int key_code, int shift) { (void)key_code, (void)shift; }
+  virtual void Form_KeyUp(int key_code, int shift) { (void)key_code, (void)shift; }
   virtual void Form_KeyPress(int key_ascii) { (void)key_ascii; }
   virtual void Form_Unload() {}
 

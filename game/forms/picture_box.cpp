@@ -24,6 +24,7 @@ void PictureBox::EnsureSurface() {
 void PictureBox::SetBackColor(Color color) {
   back_color_ = color;
   surface_.reset();
+  has_drawing_ = false;
   Invalidate();
 }
 
@@ -39,6 +40,7 @@ void PictureBox::PSet(float x, float y, Color color) {
   const int top = static_cast<int>(std::lround(y / tpp)) - d / 2;
   const PixelRect dot = Intersect({left, top, d, d}, surface_->Bounds());
   if (dot.Empty()) return;
+  has_drawing_ = true;
   const double radius = d / 2.0;
   // Each row of the disc is one span: the columns whose centres lie within the radius.
   const auto inside = [&](int col, double dy) {
@@ -60,6 +62,14 @@ void PictureBox::PSet(float x, float y, Color color) {
 Color PictureBox::PixelAt(int x, int y) const {
   if (!surface_ || !surface_->Bounds().Contains(x, y)) return ResolveColor(back_color_);
   return surface_->At(x, y);
+}
+
+std::unique_ptr<Canvas> PictureBox::Snapshot() const {
+  const PixelRect box = BoundsPx();
+  auto canvas = std::make_unique<Canvas>(box.w, box.h);
+  canvas->Fill(canvas->Bounds(), canvas->Bounds(), ResolveColor(back_color_));
+  if (surface_) surface_->CopyTo(*canvas, 0, 0, canvas->Bounds());
+  return canvas;
 }
 
 void PictureBox::Paint(Canvas& canvas, const PixelRect& clip) {

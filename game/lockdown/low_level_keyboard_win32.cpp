@@ -1,6 +1,7 @@
 // The low-level keyboard hook: copies each key event and swallows what ShouldSwallow names.
 #include "game/lockdown/low_level_keyboard_win32.h"
 
+#include "game/lockdown/escape_tally.h"
 #include "game/lockdown/key_filter.h"
 
 namespace modDisableLowLevelKeys {
@@ -23,9 +24,11 @@ LRESULT CALLBACK LowLevelKeyboardProc(int nCode, WPARAM wParam, LPARAM lParam) {
   RtlMoveMemory(&KeyboardHookData, reinterpret_cast<const void*>(lParam), sizeof(KeyboardHookData));
   const bool ctrl_down = lockdown::CtrlHeld(GetKeyState(VK_CONTROL), GetAsyncKeyState(VK_CONTROL));
   const bool alt_down = (KeyboardHookData.flags & kAltDownFlag) != 0;
-  if (lockdown::ShouldSwallow(static_cast<int>(KeyboardHookData.vkCode), alt_down, ctrl_down)) {
-    return -1;
-  }
+  const int key = static_cast<int>(KeyboardHookData.vkCode);
+  const bool swallow = lockdown::ShouldSwallow(key, alt_down, ctrl_down);
+  const bool key_down = wParam == 0x100 || wParam == 0x104;  // WM_KEYDOWN, WM_SYSKEYDOWN
+  lockdown::GameEscapes().Decided(key, alt_down, ctrl_down, key_down, swallow);
+  if (swallow) return -1;
   return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 

@@ -23,8 +23,8 @@ void Place(forms::Control& control, float left, float top, float width, float he
 
 }  // namespace
 
-PaintScreen::PaintScreen(forms::Application& app, game::GameState& game)
-    : forms::Form(app), game_(game) {
+PaintScreen::PaintScreen(forms::Application& app, game::GameState& game, PaintingKeeper* keeper)
+    : forms::Form(app), game_(game), keeper_(keeper) {
   SetCaption("Kinderkit");
   SetMaximised(true);
   SetClientSize(6060, 4215);  // twips
@@ -128,7 +128,15 @@ void PaintScreen::cmdClear_Click() {
 }
 
 void PaintScreen::cmdExit_MouseUp(const forms::MouseArgs& /*args*/) {
+  KeepPainting();
   Unload();
+}
+
+// Only when the parent asked for it, and only a painting with a dot on it.
+void PaintScreen::KeepPainting() {
+  if (!game_.settings.keep_paintings || keeper_ == nullptr) return;
+  const auto& picture = Get<forms::PictureBox>("Picture1");
+  if (picture.HasDrawing()) keeper_->Keep(*picture.Snapshot());
 }
 
 forms::PictureRef PaintScreen::LoadAsset(const char* name) {

@@ -6,12 +6,14 @@
 #include "game/forms/application.h"
 #include "game/forms/form.h"
 #include "game/game_state.h"
+#include "game/paint/painting_keeper.h"
 
 namespace paint {
 
 class PaintScreen : public forms::Form {
  public:
-  PaintScreen(forms::Application& app, game::GameState& game);
+  // keeper: where paintings go when the parent keeps them; none keeps nothing.
+  PaintScreen(forms::Application& app, game::GameState& game, PaintingKeeper* keeper = nullptr);
   ~PaintScreen() override;
 
   void Form_Load() override;
@@ -40,8 +42,10 @@ class PaintScreen : public forms::Form {
   void Picture1_MouseMove(const forms::MouseArgs& args);
   void cmdExit_MouseUp(const forms::MouseArgs& args);
   forms::PictureRef LoadAsset(const char* name);
+  void KeepPainting();
 
   game::GameState& game_;
+  PaintingKeeper* keeper_;
 };
 
 }  // namespace paint

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/settings/ini_file.h"
@@ -27,6 +28,15 @@ bool SaveIni(const std::filesystem::path& path, const IniFile& ini);
 
 // Where the settings live: the user's configuration folder joined with the game's folder.
 std::filesystem::path SettingsPath();
+
+// The user's pictures folder (kept paintings go into a folder of the game's inside it): on Linux
+// the one ~/.config/user-dirs.dirs names, else ~/Pictures; on Windows the Pictures known folder.
+// Empty when the system names none.
+std::filesystem::path PicturesFolder();
+
+// The folder that the XDG_PICTURES_DIR line of an XDG user-dirs file names; empty when none.
+std::filesystem::path PicturesFromUserDirs(std::string_view text,
+                                           const std::filesystem::path& home);
 
 // Replaces to by from in one step (the platform's atomic rename).
 bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);

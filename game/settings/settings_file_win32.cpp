@@ -1,4 +1,4 @@
-// The settings folder and the atomic rename on Windows: %APPDATA%\Wobbleton Playboard.
+// The settings and pictures folders and the atomic rename on Windows, from the known folders.
 #include <shlobj.h>
 #include <windows.h>
 // <windows.h> names its own ReplaceFile as a macro, which would rename ours to ReplaceFileW.
@@ -15,6 +15,14 @@ std::filesystem::path SettingsPath() {
     path = std::filesystem::path(roaming) / L"Wobbleton Playboard" / L"settings.ini";
   }
   CoTaskMemFree(roaming);
+  return path;
+}
+
+std::filesystem::path PicturesFolder() {
+  PWSTR pictures = nullptr;
+  std::filesystem::path path;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &pictures))) path = pictures;
+  CoTaskMemFree(pictures);
   return path;
 }
 

@@ -9,6 +9,7 @@
 #include "game/forms/application.h"
 #include "game/forms/resolve_path.h"
 #include "game/settings/settings_file.h"
+#include "game/settings/settings_store.h"
 #include "game/settings/voice_language.h"
 #include "game/shell/game.h"
 #include "game/shell/game_version.h"
@@ -67,7 +68,10 @@ int main(int argc, char** argv) {
   if (!backends) return 1;
   forms::Application app(backends->Platform(), shell::kGameVersion);
   const auto services = backends->OpenServices(app);
-  shell::Game game(app, services->Sound(), services->Keyboard(), services->Companion());
+  settings::SettingsStore store(settings::SettingsPath(),
+                                settings::LoadSettings(settings::SettingsPath()).ini);
+  shell::Game game(app, services->Sound(), services->Keyboard(), services->Companion(), &store);
   StartWithSettings(game, app.Path(), line);
+  services->Sound().SetGain(shell::GainFor(game.state.settings.volume));
   return app.Run(game.frmSplash);
 }

@@ -5,6 +5,8 @@
 
 #include "game/cursor_files.h"
 #include "game/lockdown/companion.h"
+#include "game/lockdown/escape_tally.h"
+#include "game/shell/hold_ring.h"
 #include "game/shell/menu_layout.h"
 
 namespace shell {
@@ -48,6 +50,9 @@ constexpr float kLabelDesignPoints = 8.25f;          // the form's default font
 constexpr forms::Color kMenuBackColor = 0x80000012;  // system colour 18: black
 constexpr forms::Color kExitHintColor = forms::Rgb(255, 214, 0);
 constexpr forms::Color kSoundHintColor = forms::Rgb(64, 224, 255);
+constexpr int kKeyO = 'O';
+constexpr int kHoldTickMs = 50;
+constexpr int kRingPixels = 72;  // the hold ring's size, and its margin from the corner / 4
 
 }  // namespace
 
@@ -96,6 +101,9 @@ void MainMenuForm::DesignLabel(const std::string& name, float left, float top,
 
 void MainMenuForm::Form_Load() {
   KeyboardHook = 0;  // no hook until step 5 installs one; a failed load removes none
+  game_.GameStartedMs = App().NowMs();
+  lockdown::GameEscapes().Reset();
+  hold_.Cancel();
   // The wait for the companion to be ready comes before the keyboard lock: Windows holds every
   // key of the desktop while a thread with a low-level hook does not pump its messages.
   if (companion_ != nullptr)
@@ -162,19 +170,73 @@ void MainMenuForm::LayOutLabels(double width, double height) {
   label2.SetFontSize(HintFontSizeFor(kLabelDesignPoints, label2.Height()));
 }
 
+// The parent's combinations. A held one (the panel's, and the exit when the parent chose so)
+// starts here and acts in the hold timer; any other key cancels it.
 void MainMenuForm::Form_KeyDown(int key_code, int shift) {
-  if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kT) {
-    // The keyboard is given back before the wait for the companion's second start.
-    keyboard_.Unlock();
-    started_companion_ = false;  // stopped whoever started it: an error here stops nothing more
-    StopCompanion();
-    Unload();
+  hold_.KeyDown(key_code);
+  const bool parent = shift == forms::kShiftCtrlAlt;
+  if (parent && key_code == kKeyO && screens_.frmParent && hold_.Key() != kKeyO) StartHold(kKeyO);
+  if (parent && key_code == forms::vk::kT) {
+    if (!game_.settings.exit_hold) return ExitGame();
+    if (hold_.Key() != forms::vk::kT) StartHold(forms::vk::kT);
   }
-  if (shift == forms::kShiftCtrlAlt && key_code == forms::vk::kS)
-    game_.SoundSwitch = !game_.SoundSwitch;
+  if (parent && key_code == forms::vk::kS) game_.SoundSwitch = !game_.SoundSwitch;
+  ShowHold();
+}
+
+void MainMenuForm::Form_KeyUp(int key_code, int) {
+  hold_.KeyUp(key_code);
+  ShowHold();
+}
+
+void MainMenuForm::ExitGame() {
+  // The keyboard is given back before the wait for the companion's second start.
+  keyboard_.Unlock();
+  started_companion_ = false;  // stopped whoever started it: an error here stops nothing more
+  StopCompanion();
+  Unload();
+}
+
+// The ring and its timer join the menu at the first hold only: the menu as the game always
+// had it, until a parent holds the keys.
+void MainMenuForm::StartHold(int key_code) {
+  hold_.Start(key_code, App().NowMs());
+  if (Find("picParentHold") == nullptr) {
+    Add<HoldRing>("picParentHold", nullptr).SetVisible(false);
+    auto& timer = Add<forms::Timer>("tmrParentHold", nullptr);
+    timer.SetInterval(kHoldTickMs);
+    timer.on_tick = [this] { tmrParentHold_Timer(); };
+  }
+  auto& ring = Get<HoldRing>("picParentHold");
+  const int tpp = App().TwipsPerPixel();
+  ring.SetWidth(static_cast<float>(kRingPixels * tpp));
+  ring.SetHeight(static_cast<float>(kRingPixels * tpp));
+  ring.SetLeft(Width() - static_cast<float>(kRingPixels * 5 / 4 * tpp));
+  ring.SetTop(static_cast<float>(kRingPixels / 4 * tpp));
+  Get<forms::Timer>("tmrParentHold").SetEnabled(true);
+}
+
+void MainMenuForm::tmrParentHold_Timer() {
+  const int key = hold_.Key();
+  if (!hold_.Complete(App().NowMs())) return ShowHold();
+  hold_.Cancel();
+  ShowHold();
+  if (key == forms::vk::kT) return ExitGame();
+  App().ShowModal(*screens_.frmParent);
+}
+
+void MainMenuForm::ShowHold() {
+  auto* ring = dynamic_cast<HoldRing*>(Find("picParentHold"));
+  if (ring == nullptr) return;
+  const bool holding = hold_.Key() != 0;
+  ring->SetProgress(hold_.Progress(App().NowMs()));
+  ring->SetVisible(holding);
+  Get<forms::Timer>("tmrParentHold").SetEnabled(holding);
 }
 
 void MainMenuForm::Form_KeyPress(int) {
+  // Where Ctrl+Alt is AltGr, the held keys type a character: it opens no screen.
+  if (hold_.Key() != 0) return;
   App().Randomize();
   // Paint before shapes: not the buttons' order, on purpose.
   forms::Form* const by_pick[] = {&screens_.frmLetters, &screens_.frmNumbers, &screens_.frmPaint,
@@ -183,6 +245,10 @@ void MainMenuForm::Form_KeyPress(int) {
 }
 
 void MainMenuForm::Form_Unload() {
+  if (screens_.frmParent) {
+    screens_.frmParent->KeepLastGame(App().NowMs() - game_.GameStartedMs,
+                                     lockdown::GameEscapes().Counts());
+  }
   keyboard_.Unlock();
   KeyboardHook = 0;
 }

@@ -9,6 +9,8 @@
 #include "game/game_state.h"
 #include "game/lockdown/companion_system.h"
 #include "game/lockdown/keyboard_lock.h"
+#include "game/shell/held_combination.h"
+#include "game/shell/parent_panel.h"
 
 namespace shell {
 
@@ -18,6 +20,7 @@ struct MenuScreens {
   forms::Form& frmNumbers;
   forms::Form& frmShapes;
   forms::Form& frmPaint;
+  ParentPanel* frmParent = nullptr;  // opened by holding Ctrl+Alt+O; none: the keys do nothing
 };
 
 struct MenuButton;
@@ -32,6 +35,7 @@ class MainMenuForm : public forms::Form {
   void Form_Load() override;
   void Form_Resize() override;
   void Form_KeyDown(int key_code, int shift) override;
+  void Form_KeyUp(int key_code, int shift) override;
   void Form_KeyPress(int key_ascii) override;
   void Form_Unload() override;
 
@@ -56,12 +60,17 @@ class MainMenuForm : public forms::Form {
   void LayOutLabels(double width, double height);
   void StopCompanion();
   void ReleaseLockdownAfterError();
+  void ExitGame();
+  void StartHold(int key_code);
+  void tmrParentHold_Timer();
+  void ShowHold();  // the ring's fill, or no ring when no hold runs
 
   game::GameState& game_;
   lockdown::KeyboardLock& keyboard_;
   lockdown::CompanionSystem* companion_;
   MenuScreens screens_;
   bool started_companion_ = false;  // this run's load started the companion, and no stop yet
+  HeldCombination hold_;            // Ctrl+Alt+O for the panel, Ctrl+Alt+T when the exit is held
 };
 
 }  // namespace shell

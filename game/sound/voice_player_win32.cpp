@@ -1,6 +1,8 @@
 // The voice's own player on Windows: waveOut on a thread of its own, beside PlaySoundA's sound.
 #include "game/sound/voice_player_win32.h"
 
+#include "game/sound/wave_gain.h"
+
 // After <windows.h>, which it needs.
 #include <mmsystem.h>
 
@@ -14,13 +16,17 @@ namespace {
 constexpr std::uintmax_t kMaxClipBytes = 4 << 20;  // a spoken name is a few dozen kilobytes
 constexpr DWORD kPollMs = 100;                     // how often a playing clip checks for the end
 
-std::optional<WavClip> ReadClip(const std::string& utf8_path) {
+std::optional<WavClip> ReadClip(const std::string& utf8_path, float gain) {
   const std::filesystem::path path(std::u8string(utf8_path.begin(), utf8_path.end()));
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error || size > kMaxClipBytes) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (gain < 1.0f) {
+    std::vector<std::uint8_t> scaled(bytes.begin(), bytes.end());
+    if (ScalePcm16Wave(scaled, gain)) bytes.assign(scaled.begin(), scaled.end());
+  }
   return ParseWavClip(bytes);
 }
 
@@ -39,8 +45,8 @@ Win32VoicePlayer::~Win32VoicePlayer() {
   CloseHandle(done_);
 }
 
-void Win32VoicePlayer::Say(const std::string& path) {
-  std::optional<WavClip> clip = ReadClip(path);
+void Win32VoicePlayer::Say(const std::string& path, float gain) {
+  std::optional<WavClip> clip = ReadClip(path, gain);
   if (!clip) return;
   {
     std::lock_guard lock(mutex_);

@@ -22,7 +22,7 @@ class Win32VoicePlayer {
   Win32VoicePlayer(const Win32VoicePlayer&) = delete;
   Win32VoicePlayer& operator=(const Win32VoicePlayer&) = delete;
 
-  void Say(const std::string& path);  // path in UTF-8
+  void Say(const std::string& path, float gain);  // path in UTF-8; gain as the wave output's
 
  private:
   void Run();

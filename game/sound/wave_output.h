@@ -20,6 +20,16 @@ class WaveOutput {
   // Stop leaves the voice alone. While a clip is heard, the newest one asked for waits and
   // replaces any that waited before it, so a flood of names never builds a backlog.
   virtual void Say(const std::string& path) = 0;
+
+  // The loudness of the sounds played from now on, as a factor of the recorded level: 1 plays
+  // them as recorded, kQuietGain is the parent's quiet setting.
+  void SetGain(float gain) { gain_ = gain; }
+  float Gain() const { return gain_; }
+
+ private:
+  float gain_ = 1.0f;
 };
+
+inline constexpr float kQuietGain = 0.25f;  // about -12 dB
 
 }  // namespace sound

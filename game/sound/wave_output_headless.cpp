@@ -6,7 +6,7 @@
 namespace sound {
 
 void HeadlessWaveOutput::Play(const std::string& path, bool asynchronous) {
-  plays.push_back({path, asynchronous});
+  plays.push_back({path, asynchronous, Gain()});
 }
 
 void HeadlessWaveOutput::Say(const std::string& path) {

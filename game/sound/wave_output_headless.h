@@ -13,6 +13,7 @@ class HeadlessWaveOutput : public WaveOutput {
   struct Play {
     std::string path;
     bool asynchronous;
+    float gain = 1.0f;  // the output's gain when the play was asked for
   };
   void Play(const std::string& path, bool asynchronous) override;
   void Stop() override { ++stops; }

@@ -138,7 +138,17 @@ std::vector<std::uint8_t> SdlWaveOutput::LoadForDevice(const std::string& path) 
   }
   SDL_FreeWAV(buffer);
   samples.resize(samples.size() - samples.size() % frame_bytes_);
+  if (Gain() < 1.0f) ScaleSamples(samples);
   return samples;
+}
+
+// SDL mixes in any device format at a volume of 0..128: mixing into silence scales the sound.
+void SdlWaveOutput::ScaleSamples(std::vector<std::uint8_t>& samples) const {
+  std::vector<std::uint8_t> scaled(samples.size(), silence_);
+  const int volume = static_cast<int>(Gain() * SDL_MIX_MAXVOLUME + 0.5f);
+  SDL_MixAudioFormat(scaled.data(), samples.data(), format_, static_cast<Uint32>(samples.size()),
+                     std::clamp(volume, 0, SDL_MIX_MAXVOLUME));
+  samples = std::move(scaled);
 }
 
 void SdlWaveOutput::FillCallback(void* self, std::uint8_t* stream, int length) {

@@ -36,6 +36,7 @@ class SdlWaveOutput : public WaveOutput {
   bool StartAudio();
   bool OpenDevice();
   std::vector<std::uint8_t> LoadForDevice(const std::string& path);
+  void ScaleSamples(std::vector<std::uint8_t>& samples) const;
   static void FillCallback(void* self, std::uint8_t* stream, int length);
   void Fill(std::uint8_t* stream, int length);
   // Mixes what is left of a sound into the stream; true when the sound has ended.

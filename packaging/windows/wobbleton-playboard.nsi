@@ -38,6 +38,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Wobbleton"
 
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; The finish page tells the parent where the parent panel is.
+!define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed.$\r$\n$\r$\nParent panel: on the game's main menu, hold Ctrl+Alt+O for 2 seconds. There you switch spoken names on, choose an exit that needs Ctrl+Alt+T held for 2 seconds, turn the sound down, keep paintings, and see which escape keys the game held back.$\r$\n$\r$\nCtrl+Alt+T ends the game."
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES

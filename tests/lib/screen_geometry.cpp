@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     Print(app, game.WOB, "WOB", width, height);
     Print(app, game.frmLetters, "frmLetters", width, height);
     Print(app, game.frmPaint, "frmPaint", width, height);
+    Print(app, game.frmParent, "frmParent", width, height);
   } catch (const forms::RuntimeError& error) {
     std::fprintf(stderr, "screen_geometry: %s\n", error.BoxText().c_str());
     return 1;

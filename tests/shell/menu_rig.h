@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/settings/settings_store.h"
 #include "game/shell/main_menu_form.h"
+#include "game/shell/parent_panel.h"
 #include "game/shell/splash_form.h"
 #include "tests/lib/scenario.h"
 #include "tests/shell/stub_screen.h"
@@ -28,10 +30,11 @@ struct MenuRig {
         frmNumbers(scenario.Make<StubScreen>(state, "frmNumbers")),
         frmShapes(scenario.Make<StubScreen>(state, "frmShapes")),
         frmPaint(scenario.Make<StubScreen>(state, "frmPaint")),
+        frmParent(scenario.Make<shell::ParentPanel>(state, store, scenario.Sound())),
         WOB(scenario.Make<shell::MainMenuForm>(
             state, scenario.Keyboard(),
             companion == Companion::kBeside ? &scenario.Companion() : nullptr,
-            shell::MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint})),
+            shell::MenuScreens{frmLetters, frmNumbers, frmShapes, frmPaint, &frmParent})),
         frmSplash(scenario.Make<shell::SplashForm>(WOB)) {}
 
   std::vector<StubScreen*> Screens() { return {&frmLetters, &frmNumbers, &frmShapes, &frmPaint}; }
@@ -54,11 +57,14 @@ struct MenuRig {
   }
 
   game::GameState state;
+  std::string settings_path = wobtest::MakeTempDir() + "/settings.ini";
+  settings::SettingsStore store{settings_path, {}};
   wobtest::Scenario scenario;
   StubScreen& frmLetters;
   StubScreen& frmNumbers;
   StubScreen& frmShapes;
   StubScreen& frmPaint;
+  shell::ParentPanel& frmParent;
   shell::MainMenuForm& WOB;
   shell::SplashForm& frmSplash;
 };

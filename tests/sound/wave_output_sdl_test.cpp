@@ -149,25 +149,35 @@ TEST_F(SdlWaveOutputTest, TheVoiceSpeaksBesideTheWaveSoundAndOnlyTheNewestNameWa
   EXPECT_EQ(output.NowSaying(), Path("one.wav")) << "the firework's player leaves the voice alone";
 }
 
+// Played as recorded, and at the quiet setting's gain: 0x1000 becomes 0x0400.
 TEST_F(SdlWaveOutputTest, TheDeviceHearsTheWholeSoundConverted) {
-  const std::string heard = Path("heard.raw");
-  setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", heard.c_str(), 1);
-  {
-    SdlWaveOutput output;
-    output.Play(Path("short.wav"), false);
+  const struct {
+    float gain;
+    std::int16_t above;  // every heard sample of the sound is above this, none above 3 times it
+  } cases[] = {{1.0f, 0x0800}, {kQuietGain, 0x0200}};
+  for (const auto& c : cases) {
+    const std::string heard = Path("heard.raw");
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", heard.c_str(), 1);
+    {
+      SdlWaveOutput output;
+      output.SetGain(c.gain);
+      output.Play(Path("short.wav"), false);
+    }
+    std::ifstream file(heard, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    // 1100 mono frames at 22050 Hz are 2200 frames at 44100 Hz: 4400 samples in stereo.
+    int loud = 0, too_loud = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+      const auto sample = static_cast<std::int16_t>(
+          static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+      if (sample > c.above) ++loud;
+      if (sample > 3 * c.above) ++too_loud;
+    }
+    EXPECT_GE(loud, 4000) << c.gain;
+    EXPECT_LE(loud, 4800) << c.gain;
+    EXPECT_EQ(too_loud, 0) << c.gain;
   }
-  std::ifstream file(heard, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-  // 1100 mono frames at 22050 Hz are 2200 frames at 44100 Hz: 4400 samples in stereo.
-  int loud = 0;
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto sample = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                  (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    if (sample > 0x0800) ++loud;
-  }
-  EXPECT_GE(loud, 4000);
-  EXPECT_LE(loud, 4800);
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 #   paint          moving the mouse over the paint screen's drawing area paints coloured dots
 #   voice          with SpeakNames=1 and Language=de in the settings file, a typed letter is
 #                  heard through Wine's ALSA driver, recorded to a file, beside a silent firework
+#   panel          Ctrl+Alt+O held on the menu opens the parent panel; a click switches spoken
+#                  names on in the settings file; the close button goes back; the exit keeps the
+#                  game's figures
 set -u
 case_name=$1 app_dir=$2 driver=$3 work_root=$4
 work="$work_root/$case_name"
@@ -198,6 +201,38 @@ case_voice() {
   rm -f "$settings/settings.ini"
 }
 
+# The game's settings file in this Wine prefix's roaming application data.
+settings_file() {
+  find "${WINEPREFIX:?}/drive_c/users" -path '*/Wobbleton Playboard/settings.ini' 2>/dev/null |
+    head -n 1
+}
+
+case_panel() {
+  local file
+  file=$(settings_file)
+  [[ -n "$file" ]] && rm -f "$file"
+  start_game "$app_dir"
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  full="0 0 $screen_w $screen_h"
+  expect_forms 30 "Kinderkit|$full" || fail "the main menu did not come up"
+  drive keys -hold 2600 0x11+0x12+0x4F >/dev/null
+  expect_forms 15 "Kinderkit|$full" "Kinderkit|$full" || fail "holding Ctrl+Alt+O opened no panel"
+  lib_shot "$work/panel.png"
+  drive mouse $(centre frmParent cmdSpeakNames) >/dev/null
+  local deadline=$((SECONDS + 10))
+  until file=$(settings_file) && [[ -n "$file" ]] && grep -q '^SpeakNames=1' "$file"; do
+    ((SECONDS < deadline)) || fail "spoken names were not written on"
+    sleep 0.2
+  done
+  lib_shot "$work/panel-on.png"
+  drive mouse $(centre frmParent cmdClose) >/dev/null
+  expect_forms 15 "Kinderkit|$full" || fail "the close button did not go back to the menu"
+  drive keys 0x11+0x12+0x54 >/dev/null
+  wait_game_exit 20 || fail "Ctrl+Alt+T did not end the game"
+  grep -q '^\[LastGame\]' "$file" || fail "the game's figures were not kept"
+  rm -f "$file"  # the next tests play with the defaults
+}
+
 case "$case_name" in
   screens) case_screens ;;
   missing_asset) case_missing_asset ;;
@@ -206,6 +241,7 @@ case "$case_name" in
   letters) case_letters ;;
   paint) case_paint ;;
   voice) case_voice ;;
+  panel) case_panel ;;
   *) echo "unknown case $case_name" >&2; exit 2 ;;
 esac
 finish
