@@ -7,7 +7,7 @@
 #include "game/forms/form.h"
 #include "game/lockdown/key_filter.h"
 #include "game/lockdown/keyboard_lock_linux.h"
-#include "tests/support/scenario.h"
+#include "tests/lib/scenario.h"
 
 namespace lockdown {
 namespace {
