@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "game/forms/resolve_path.h"
+#include "game/settings/voice_language.h"
 #include "game/shell/panel_text.h"
 
 namespace shell {
@@ -140,6 +141,13 @@ void ParentPanel::cmdLanguage_Click() {
   const auto current = std::find(languages_.begin(), languages_.end(), game_.settings.language);
   const bool last = current == languages_.end() || current + 1 == languages_.end();
   game_.settings.language = last ? languages_.front() : *(current + 1);
+  // The names follow the choice at once; automatic is the computer's language again.
+  const auto has_voice = [this](const std::string& code) {
+    return std::find(languages_.begin() + 1, languages_.end(), code) != languages_.end();
+  };
+  game_.voice_language = settings::ChooseVoiceLanguage(game_.settings.language,
+                                                       settings::ComputerLanguage(), has_voice)
+                             .language;
   Changed();
 }
 

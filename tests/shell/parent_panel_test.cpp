@@ -59,6 +59,9 @@ TEST(ParentPanel, EachControlWritesTheSettingsFileAtOnce) {
       rig.scenario.Click(button);
       if (i == 0) {
         EXPECT_EQ(button.Caption(), c.caption);
+        if (c.key == std::string("Language")) {
+          EXPECT_EQ(rig.state.voice_language, "de");
+        }
       }
       EXPECT_EQ(Saved(rig, c.key), c.values[i]);
     }
