@@ -25,7 +25,8 @@ bus = dbus.SessionBus()
 # GNOME lets only its portal's bus name list the windows.
 bus.request_name("org.freedesktop.impl.portal.desktop.gnome")
 desktop = bus.get_object("org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop")
-session_path = dbus.Interface(desktop, "org.gnome.Mutter.RemoteDesktop").CreateSession()
+# A shell still busy with its start may answer late: wait for it rather than fail.
+session_path = dbus.Interface(desktop, "org.gnome.Mutter.RemoteDesktop").CreateSession(timeout=90)
 session = dbus.Interface(bus.get_object("org.gnome.Mutter.RemoteDesktop", session_path),
                          "org.gnome.Mutter.RemoteDesktop.Session")
 session.Start()
