@@ -5,13 +5,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
-#include <optional>
 #include "game/forms/application.h"
 #include "game/forms/platform.h"
-
 #include "game/lockdown/companion_system.h"
 #include "game/lockdown/keyboard_lock.h"
 #include "game/sound/wave_output.h"
