@@ -8,7 +8,7 @@ set -euo pipefail
 
 game_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libx11-dev libstb-dev fonts-liberation2
   libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev libwayland-dev wayland-protocols
-  espeak-ng sox)
+  espeak-ng sox ccache)
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix)
 package_packages=(nsis dpkg-dev lintian appstream desktop-file-utils)
 fuzz_packages=(clang-14 libfuzzer-14-dev)

@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh all || exit 1
 
 jobs=$(nproc)
+# The compiler cache matches sources by their place in the clone, so any clone shares it.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 # The test packages name a maintainer, as Debian asks, at an address that is plainly none
 # (the reserved .invalid domain), unless the one running the tests names themselves.
 export DEBFULLNAME=${DEBFULLNAME:-Wobbleton Playboard test build}
