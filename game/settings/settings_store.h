@@ -3,7 +3,9 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "game/settings/ini_file.h"
 #include "game/settings/last_game.h"
@@ -22,6 +24,11 @@ class SettingsStore {
   bool Save(const LastGame& last_game);
 
   std::optional<LastGame> LastGameRecord() const { return LastGameFromIni(ini_); }
+  // The settings as the file holds them, whatever this run uses instead.
+  Settings Filed() const {
+    std::vector<std::string> ignored;
+    return FromIni(ini_, ignored);
+  }
   const std::filesystem::path& Path() const { return path_; }
 
  private:

@@ -123,18 +123,23 @@ void ParentPanel::ShowGames() {
                                  : "The last game: none yet");
 }
 
-// The change holds for this run even when the file cannot take it; the panel says so.
-void ParentPanel::Changed() {
+// Only the changed setting goes into the file, so an option given on the command line for one
+// run stays out of it. The change holds for this run even when the file cannot take it; the
+// panel says so.
+template <class Value>
+void ParentPanel::Changed(Value settings::Settings::*setting) {
   sound_.SetGain(GainFor(game_.settings.volume));
   ShowSettings();
-  const bool saved = store_.Save(game_.settings);
+  settings::Settings filed = store_.Filed();
+  filed.*setting = game_.settings.*setting;
+  const bool saved = store_.Save(filed);
   Get<forms::Label>("lblProblem")
       .SetCaption(saved ? "" : "The settings file could not be written: it keeps what it had.");
 }
 
 void ParentPanel::cmdSpeakNames_Click() {
   game_.settings.speak_names = !game_.settings.speak_names;
-  Changed();
+  Changed(&settings::Settings::speak_names);
 }
 
 void ParentPanel::cmdLanguage_Click() {
@@ -148,23 +153,23 @@ void ParentPanel::cmdLanguage_Click() {
   game_.voice_language = settings::ChooseVoiceLanguage(game_.settings.language,
                                                        settings::ComputerLanguage(), has_voice)
                              .language;
-  Changed();
+  Changed(&settings::Settings::language);
 }
 
 void ParentPanel::cmdExit_Click() {
   game_.settings.exit_hold = !game_.settings.exit_hold;
-  Changed();
+  Changed(&settings::Settings::exit_hold);
 }
 
 void ParentPanel::cmdVolume_Click() {
   const bool quiet = game_.settings.volume == settings::Volume::kQuiet;
   game_.settings.volume = quiet ? settings::Volume::kNormal : settings::Volume::kQuiet;
-  Changed();
+  Changed(&settings::Settings::volume);
 }
 
 void ParentPanel::cmdKeepPaintings_Click() {
   game_.settings.keep_paintings = !game_.settings.keep_paintings;
-  Changed();
+  Changed(&settings::Settings::keep_paintings);
 }
 
 void ParentPanel::KeepLastGame(double run_ms, const lockdown::EscapeCounts& held_back) {

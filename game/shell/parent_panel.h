@@ -40,7 +40,9 @@ class ParentPanel : public forms::Form {
  private:
   forms::CommandButton& DesignButton(const std::string& name, void (ParentPanel::*click)());
   forms::Label& DesignLabel(const std::string& name, forms::Color color);
-  void Changed();  // saves the settings and shows them
+  // Saves the one setting the parent changed and shows them all.
+  template <class Value>
+  void Changed(Value settings::Settings::*setting);
   void ShowSettings();
   void ShowGames();
 

@@ -69,6 +69,17 @@ TEST(ParentPanel, EachControlWritesTheSettingsFileAtOnce) {
   }
 }
 
+TEST(ParentPanel, AChangeSavesOnlyItsOwnSettingNotTheCommandLines) {
+  MenuRig rig;
+  rig.state.settings.speak_names = true;  // as --speak-names gives it for one run
+  rig.scenario.Start(rig.WOB);
+  OpenPanel(rig);
+  rig.scenario.Click(rig.frmParent.Get<forms::CommandButton>("cmdVolume"));
+  EXPECT_EQ(Saved(rig, "Volume"), "quiet");
+  EXPECT_EQ(Saved(rig, "SpeakNames"), "0");
+  EXPECT_TRUE(rig.state.settings.speak_names);
+}
+
 TEST(ParentPanel, QuietCapsTheSoundOutput) {
   MenuRig rig;
   rig.scenario.Start(rig.WOB);
