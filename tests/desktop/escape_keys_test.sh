@@ -124,11 +124,7 @@ press_all() {
 }
 
 start_desktop
-start_wob
-lib_wait_for 30 has_small_window || fail "no splash window appeared"
-xdotool key space
-lib_wait_for 30 full_windows_are 1 || fail "the main menu did not cover the screen"
-lib_wait_for 30 nth_full_window_presented 1 || fail "the main menu was never presented"
+start_wob_to_menu
 lib_wait_for 20 focus_is_game || fail "the main menu did not get the focus from $wm"
 press_all menu ""
 open_screen cmdLetters letters

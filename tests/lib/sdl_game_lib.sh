@@ -53,14 +53,20 @@ nth_full_window_presented() {
   [ -n "$id" ] && grep -q "present id=$id " "$out/wob.log"
 }
 
-# Starts the game and closes its splash with a key: the main menu covers the screen.
-start_game_to_menu() {
-  start_xvfb
+# Starts the game on the running display and closes its splash with a key: the main menu
+# covers the screen.
+start_wob_to_menu() {
   start_wob
   lib_wait_for 30 has_small_window || fail "no splash window appeared"
   xdotool key space
   lib_wait_for 30 full_windows_are 1 || fail "the main menu did not cover the screen"
   lib_wait_for 30 nth_full_window_presented 1 || fail "the main menu was never presented"
+}
+
+# The same on a private Xvfb of its own.
+start_game_to_menu() {
+  start_xvfb
+  start_wob_to_menu
 }
 
 # click FORM CONTROL: a click at the centre of one of the game's controls.

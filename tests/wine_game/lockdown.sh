@@ -168,25 +168,14 @@ kill_game() {
   wait_game_exit 10 || fail "the game did not end when killed"
 }
 
-case_companion_kept_after_kill() {
+# kept_after_kill <ShutDownWhenRunAgain at the start>: the setting is 0 when the game is killed,
+# so the companion stays. It is read when the game ends, as a second start reads it: a parent who
+# switches it off in MuzCfg during play keeps the companion running too.
+kept_after_kill() {
   no_companion 10 || fail "a companion of an earlier test still runs"
   local copy companion
   copy=$(copy_app)
-  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=0
-  start_game "$copy"
-  menu_with_companion
-  kill_game
-  [[ "$(one_companion 1 3)" == "$companion" ]] || fail "the companion did not stay"
-  stop_companions || fail "the companion did not close on WM_CLOSE"
-}
-
-# The setting is read when the game ends, as a second start reads it: a parent who switches it
-# off in MuzCfg during play keeps the companion running after the game is killed.
-case_companion_kept_when_set_during_play() {
-  no_companion 10 || fail "a companion of an earlier test still runs"
-  local copy companion
-  copy=$(copy_app)
-  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=1
+  ini "$copy/Muzzle.ini" ShutDownWhenRunAgain="$1"
   start_game "$copy"
   menu_with_companion
   ini "$copy/Muzzle.ini" ShutDownWhenRunAgain=0
@@ -194,6 +183,8 @@ case_companion_kept_when_set_during_play() {
   [[ "$(one_companion 1 3)" == "$companion" ]] || fail "the companion did not stay"
   stop_companions || fail "the companion did not close on WM_CLOSE"
 }
+case_companion_kept_after_kill() { kept_after_kill 0; }
+case_companion_kept_when_set_during_play() { kept_after_kill 1; }
 
 case_game_killed() {
   no_companion 10 || fail "a companion of an earlier test still runs"
